@@ -1,0 +1,70 @@
+#pragma once
+// The handling kinds, written once. A step is any callable; a kwpnd::Error
+// (or another exception, mapped to the nearest runtime error) thrown by it is
+// handled as the kind says.
+//   no trap          - simply call the step
+//   reportAndContinue - message box, information icon, "description CR LF
+//                       section" as text, the error number as caption
+//   skipOnError       - the failing statement is skipped silently
+//   endSilently       - the command ends, nothing is reported
+
+#include "kwpnd/dialogs.h"
+#include "kwpnd/error.h"
+
+#include <exception>
+#include <new>
+#include <utility>
+
+namespace kwpnd {
+
+// The error an unexpected exception stands for.
+inline Error asError(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(std::move(failure));
+    } catch (const Error& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return Error(ErrorNumber::OutOfMemory);
+    } catch (const std::exception& e) {
+        return Error(ErrorNumber::InvalidProcedureCall, QString::fromUtf8(e.what()));
+    }
+}
+
+// Shows the report of one failed step of generation.
+inline void reportError(Dialogs& dialogs, const Error& error, const QString& section)
+{
+    dialogs.messageBox(error.description() + QLatin1String("\r\n") + section, MsgButtons::OK,
+                       MsgIcon::Information, QString::number(error.number()));
+}
+
+template <typename Step>
+bool reportAndContinue(Dialogs& dialogs, const QString& section, Step&& step)
+{
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (...) {
+        reportError(dialogs, asError(std::current_exception()), section);
+        return false;
+    }
+}
+
+template <typename Step>
+bool skipOnError(Step&& step) noexcept
+{
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+template <typename Step>
+void endSilently(Step&& step) noexcept
+{
+    skipOnError(std::forward<Step>(step));
+}
+
+}  // namespace kwpnd

@@ -1,0 +1,44 @@
+#include "kwpnd/font_rotate.h"
+
+#include "kwpnd/error.h"
+#include "kwpnd/surface.h"
+
+#include <limits>
+
+namespace kwpnd {
+
+namespace {
+constexpr int kFaceLength = 32;
+
+// The text as the ANSI code page carries it: characters outside it become '?'.
+QString ansi(const QString& text) { return QString::fromLatin1(text.toLatin1()); }
+}  // namespace
+
+void clsKWPNDFontRotateA::setPointSize(std::int32_t ps) { font_.height = ps; }
+
+void clsKWPNDFontRotateA::setAngle(std::int32_t angle)
+{
+    const std::int64_t tenths = static_cast<std::int64_t>(angle) * 10;
+    if (tenths > std::numeric_limits<std::int32_t>::max()
+        || tenths < std::numeric_limits<std::int32_t>::min())
+        throw Error(ErrorNumber::Overflow);
+    font_.escapement = static_cast<std::int32_t>(tenths);
+}
+
+void clsKWPNDFontRotateA::dispText(std::int32_t hDC, const QString& text, std::int32_t X,
+                                   std::int32_t Y, const QString& sFontName)
+{
+    font_.faceName = sFontName.left(kFaceLength).leftJustified(kFaceLength, QLatin1Char(' '));
+    Surface* surface = Surface::fromHDC(hDC);
+    if (!surface || text.isEmpty())
+        return;
+    // A negative height asks for the character height, 0 for the default size.
+    int cell = font_.height;
+    if (cell < 0)
+        cell = -cell;
+    if (cell == 0)
+        cell = 16;
+    surface->drawRotatedText(font_.faceName, cell, font_.escapement, X, Y, ansi(text));
+}
+
+}  // namespace kwpnd

@@ -1,0 +1,50 @@
+#pragma once
+// The generation walk: draws every enabled field of the layout file onto the
+// page canvas, in file order, then runs the after-generation actions. Each
+// step that fails is reported and the walk goes on with the next step.
+
+#include "field_record.h"
+#include "kwpnd/font_rotate.h"
+
+#include <QString>
+#include <memory>
+
+namespace kwpnd {
+
+class GenerationHost;
+
+inline constexpr int kMaxSections = 255;
+
+class GenerationDriver {
+public:
+    explicit GenerationDriver(GenerationHost& host);
+    ~GenerationDriver();
+
+    void PreviewGenerate();
+    void BeforePreviewGenerate() {}
+    void AfterPreviewGenerate();
+
+    QString ReadLayoutValue(const QString& section, const QString& key);
+    QString ReadDataValue(const QString& section, const QString& key);
+    void WriteLayoutValue(const QString& section, const QString& key, const QString& text);
+    void WriteDataValue(const QString& section, const QString& key, const QString& text);
+
+    FieldRecord& record() { return record_; }
+    const FieldRecord& record() const { return record_; }
+    // The window's rotated-text object, created on first use.
+    clsKWPNDFontRotateA& fontRotate();
+
+private:
+    void generateSection(const QString& name, int index);
+    void readFieldKeys();
+    void drawField();
+    void resetCanvas();
+    template <typename Step>
+    bool step(Step&& s);
+
+    GenerationHost& host_;
+    FieldRecord record_;
+    std::unique_ptr<clsKWPNDFontRotateA> fontRotate_;
+};
+
+}  // namespace kwpnd

@@ -1,0 +1,90 @@
+#include "kwpnd/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace kwpnd {
+
+namespace {
+struct ButtonRow {
+    MsgButtons buttons;
+    QMessageBox::StandardButtons standard;
+};
+constexpr ButtonRow kButtons[] = {
+    {MsgButtons::OK, QMessageBox::Ok},
+    {MsgButtons::OKCancel, QMessageBox::Ok | QMessageBox::Cancel},
+    {MsgButtons::YesNo, QMessageBox::Yes | QMessageBox::No},
+    {MsgButtons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+    {MsgButtons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel},
+};
+
+QMessageBox::Icon qtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MsgReply reply(int standardButton)
+{
+    switch (standardButton) {
+    case QMessageBox::Cancel: return MsgReply::Cancel;
+    case QMessageBox::Yes: return MsgReply::Yes;
+    case QMessageBox::No: return MsgReply::No;
+    case QMessageBox::Retry: return MsgReply::Retry;
+    default: return MsgReply::OK;
+    }
+}
+
+// "JPG (*.JPG) | *.JPG| All Files (*.*)|*.* " -> "JPG (*.JPG) (*.JPG);;All Files (*.*) (*.*)"
+QString qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        entries << parts[i].trimmed() + QLatin1String(" (") + parts[i + 1].trimmed() + QLatin1Char(')');
+    return entries.join(QLatin1String(";;"));
+}
+}  // namespace
+
+MsgReply QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                               const QString& caption)
+{
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    for (const ButtonRow& row : kButtons)
+        if (row.buttons == buttons)
+            standard = row.standard;
+    QMessageBox box(qtIcon(icon), caption.isEmpty() ? defaultCaption() : caption, text, standard,
+                    QApplication::activeWindow());
+    return reply(box.exec());
+}
+
+std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
+                                           const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(),
+                                               title.isEmpty() ? defaultCaption() : title, prompt,
+                                               QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> QtDialogs::saveFileName(const QString& title, const QString& filter)
+{
+    const QString name =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), qtFilter(filter));
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+}  // namespace kwpnd

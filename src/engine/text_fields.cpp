@@ -1,0 +1,176 @@
+#include "text_fields.h"
+
+#include "conversions.h"
+#include "format.h"
+#include "ini_file_handler.h"
+#include "runtime_component.h"
+#include "text_fit.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QVariant>
+#include <cmath>
+
+namespace kwpnd {
+
+namespace {
+
+// A member of the host's application object, read by name.
+QString applicationMember(FieldContext& ctx, const char* member)
+{
+    QObject* app = ctx.host.applicationObject();
+    if (!app)
+        throw Error(ErrorNumber::ObjectNotSet);
+    const QVariant value = app->property(member);
+    if (!value.isValid())
+        throw Error(ErrorNumber::MethodNotSupported);
+    return value.toString();
+}
+
+// The padded-number buffer: `Buffer` blanks.
+QString makeBuffer(const QString& bufferText)
+{
+    const std::int32_t width = toStrictLong(bufferText);
+    if (width < 0)
+        throw Error(ErrorNumber::InvalidProcedureCall,
+                    QStringLiteral("Invalid procedure call or argument: Buffer %1 is negative").arg(width));
+    if (width > kMaxBuffer)
+        throw Error(ErrorNumber::OutOfMemory,
+                    QStringLiteral("Out of memory: Buffer %1 is larger than %2 characters")
+                        .arg(width)
+                        .arg(kMaxBuffer));
+    return QString(width, QLatin1Char(' '));
+}
+
+QString dataLineKey(int k) { return QStringLiteral("Data") + QString::number(k); }
+
+int deviceCoordinate(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+QString rightAligned(const QString& text, int width)
+{
+    if (text.size() >= width)
+        return text.left(width);
+    return QString(width - text.size(), QLatin1Char(' ')) + text;
+}
+
+void drawPlainText(FieldContext& ctx)
+{
+    const FieldRecord& r = ctx.record;
+    // Case conversion applies only to fields that carry a Format; codes other
+    // than 1, 2 and 3 leave the text as it is.
+    if (!r.Format.isEmpty() && r.Strconv >= 1 && r.Strconv <= 3)
+        ctx.write(StrConv(r.data, r.Strconv));
+    else
+        ctx.write(r.data);
+}
+
+void drawStrFromStrings(FieldContext& ctx) { ctx.write(ctx.host.registeredString(ctx.record.data)); }
+
+void drawNow(FieldContext& ctx) { ctx.write(generalDate(QDateTime::currentDateTime())); }
+
+void drawDate(FieldContext& ctx)
+{
+    const QDate today = QDate::currentDate();
+    if (!ctx.record.Format.isEmpty())
+        ctx.write(Format(QVariant(today), ctx.record.Format));
+    else
+        ctx.write(shortDate(today));
+}
+
+void drawTime(FieldContext& ctx) { ctx.write(longTime(QTime::currentTime())); }
+
+void drawProductName(FieldContext& ctx) { ctx.write(applicationMember(ctx, "ProductName")); }
+
+void drawAppTitle(FieldContext& ctx) { ctx.write(applicationMember(ctx, "Title")); }
+
+void drawAppVersion(FieldContext& ctx)
+{
+    ctx.write(applicationMember(ctx, "Major") + QLatin1Char('.') + applicationMember(ctx, "Minor"));
+}
+
+void drawEnvironmentVariable(FieldContext& ctx)
+{
+    const RuntimeComponent runtime;
+    ctx.write(runtime.EnvironGet(RuntimeComponent::kEnvironmentVariable, ctx.record.data,
+                                 ctx.record.Expand != 0));
+}
+
+void drawPaddedNumber(FieldContext& ctx)
+{
+    FieldRecord& r = ctx.record;
+    if (!ctx.step([&] { r.paddedBuffer = makeBuffer(r.Buffer); }))
+        return;
+    const double value = toStrictDouble(r.data);
+    r.paddedBuffer = rightAligned(Format(QVariant(value), r.Format), static_cast<int>(r.paddedBuffer.size()));
+    ctx.write(r.paddedBuffer);
+}
+
+void drawPaddedColumn(FieldContext& ctx)
+{
+    FieldRecord& r = ctx.record;
+    if (!ctx.step([&] { r.paddedBuffer = makeBuffer(r.Buffer); }))
+        return;
+    const int width = static_cast<int>(r.paddedBuffer.size());
+    for (int k = 1; k <= r.Datas; ++k) {
+        const QString line = ctx.driver.ReadDataValue(r.sectionName, dataLineKey(k));
+        if (line.isEmpty()) {
+            // A missing data line ends the column with one report, instead of
+            // one report for every line up to Datas.
+            ctx.step([&] {
+                throw Error(ErrorNumber::TypeMismatch,
+                            QStringLiteral("Type mismatch: %1 is empty").arg(dataLineKey(k)));
+            });
+            return;
+        }
+        // A line that does not convert is reported and left blank, so the
+        // rows below stay beside their neighbours in other columns.
+        QString text;
+        ctx.step([&] { text = rightAligned(Format(QVariant(toStrictDouble(line)), r.Format), width); });
+        r.paddedBuffer = text;
+        ctx.write(text);
+        ctx.nextLine();
+    }
+}
+
+void drawDataLines(FieldContext& ctx)
+{
+    FieldRecord& r = ctx.record;
+    for (int k = 1; k <= r.Datas; ++k) {
+        ctx.write(ctx.driver.ReadDataValue(r.sectionName, dataLineKey(k)));
+        ctx.nextLine();
+    }
+}
+
+void drawDelimited(FieldContext& ctx)
+{
+    const FieldRecord& r = ctx.record;
+    if (r.data.isEmpty())
+        return;
+    const QStringList parts =
+        r.Delimeter.isEmpty() ? QStringList{r.data} : r.data.split(r.Delimeter, Qt::KeepEmptyParts);
+    for (const QString& part : parts) {
+        ctx.write(part);
+        ctx.nextLine();
+    }
+}
+
+void drawFittedText(FieldContext& ctx)
+{
+    FieldRecord& r = ctx.record;
+    FitText(ctx.canvas, r.data, r.Align, r.Border, r.Shadow, r.Forecolor);
+}
+
+void drawWatermark(FieldContext& ctx)
+{
+    FieldRecord& r = ctx.record;
+    clsKWPNDFontRotateA& rotate = ctx.driver.fontRotate();
+    rotate.setPointSize(r.FontSize);
+    rotate.setAngle(r.Angle);
+    rotate.dispText(ctx.canvas.hDC(), r.data, deviceCoordinate(r.XLeft), deviceCoordinate(r.YTop),
+                    r.FontName);
+    ctx.canvas.ForeColor(0);
+}
+
+}  // namespace kwpnd

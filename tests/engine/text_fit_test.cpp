@@ -1,0 +1,165 @@
+// Fitting a text into a whole surface.
+
+#include "engine/text_fit.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace kwpnd::test {
+namespace {
+
+// A 300 × 200 pixel surface in twips, white, black text.
+std::unique_ptr<Surface> page(int w = 300, int h = 200)
+{
+    auto s = std::make_unique<Surface>(w * 15.0, h * 15.0);
+    s->ScaleMode(smTwip);
+    s->BackColor(0xFFFFFF);
+    s->FontName(QStringLiteral("Arial"));
+    return s;
+}
+
+TEST(CountOccurrences, Cases)
+{
+    const struct {
+        const char* text;
+        const char* pattern;
+        int count;
+    } cases[] = {
+        {"a\r\nb\r\nc", "\r\n", 2}, {"aaaa", "aa", 3}, {"abc", "B", 0}, {"", "x", 0}, {"xyz", "xyz", 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CountOccurrences(QString::fromLatin1(c.text), QString::fromLatin1(c.pattern)), c.count)
+            << c.text << " / " << c.pattern;
+    EXPECT_THROW(CountOccurrences(QString(40000, QLatin1Char('a')), QStringLiteral("a")), Error);
+}
+
+TEST(FitText, MarginTooLargeFailsWithoutDrawing)
+{
+    auto s = page();
+    std::int32_t shadow = 4;
+    const float halfWidth = s->ScaleWidth() / 2;
+    EXPECT_FALSE(FitText(*s, QStringLiteral("Hi"), 0, halfWidth + 1, shadow, 0));
+    EXPECT_FALSE(FitText(*s, QStringLiteral("Hi"), 0, halfWidth, shadow, 0));  // W = 0
+    EXPECT_TRUE(inkBounds(s->retainedImage()).isNull());
+}
+
+TEST(FitText, ShortTextIsWrittenAtTheLargestSize)
+{
+    auto s = page(600, 400);
+    std::int32_t shadow = 4;
+    EXPECT_TRUE(FitText(*s, QStringLiteral("Hi"), 0, 150, shadow, 0));
+    EXPECT_EQ(s->FontSize(), 72.0f);
+    EXPECT_EQ(shadow, 4);
+    const QRect ink = inkBounds(s->retainedImage());
+    EXPECT_GE(ink.left(), 10);   // 150 twips margin
+    EXPECT_GE(ink.top(), 10);
+}
+
+TEST(FitText, TextThatDoesNotFitAtSixPointsIsNotWritten)
+{
+    auto s = page(60, 20);
+    std::int32_t shadow = 4;
+    const QString longText = QString(QStringLiteral("many words here ")).repeated(40);
+    EXPECT_FALSE(FitText(*s, longText, 0, 0, shadow, 0));
+    EXPECT_TRUE(inkBounds(s->retainedImage()).isNull());
+}
+
+TEST(FitText, WrappedTextFitsTheHeight)
+{
+    auto s = page();
+    std::int32_t shadow = 4;
+    const QString text = QStringLiteral("The quick brown fox jumps over the lazy dog. ").repeated(4);
+    ASSERT_TRUE(FitText(*s, text, 0, 150, shadow, 0));
+    const QRect ink = inkBounds(s->retainedImage());
+    EXPECT_GE(ink.top(), 10);
+    EXPECT_LE(ink.bottom(), 190);
+    EXPECT_LE(ink.right(), 290);
+    EXPECT_GT(ink.height(), 60);  // several lines
+}
+
+TEST(FitText, AlignmentMovesTheLines)
+{
+    auto left = page(), centre = page(), right = page();
+    std::int32_t shadow = 4;
+    const QString text = QStringLiteral("Short line\r\nA much longer second line here");
+    ASSERT_TRUE(FitText(*left, text, 0, 150, shadow, 0));
+    ASSERT_TRUE(FitText(*centre, text, 1, 150, shadow, 0));
+    ASSERT_TRUE(FitText(*right, text, 2, 150, shadow, 0));
+    // The first (short) line: its left edge moves right from left to centre to right.
+    const QRect band(0, 0, 300, 40);
+    const int l = inkBounds(left->retainedImage().copy(band)).left();
+    const int c = inkBounds(centre->retainedImage().copy(band)).left();
+    const int r = inkBounds(right->retainedImage().copy(band)).left();
+    EXPECT_LT(l, c);
+    EXPECT_LT(c, r);
+    EXPECT_NEAR(inkBounds(right->retainedImage().copy(band)).right(), 290, 4);
+}
+
+TEST(FitText, JustifiedLinesReachTheRightMarginExceptParagraphEnds)
+{
+    auto s = page(300, 300);
+    std::int32_t shadow = 4;
+    const QString text = QStringLiteral("one two three four five six seven eight nine ten eleven twelve "
+                                        "thirteen fourteen fifteen sixteen seventeen eighteen nineteen end");
+    ASSERT_TRUE(FitText(*s, text, 3, 150, shadow, 0));
+    const QImage img = s->retainedImage();
+    const QRect all = inkBounds(img);
+    const int lineHeight = qRound(s->TextHeight(QStringLiteral("X")) / 15);
+    const QRect firstLine = inkBounds(img.copy(0, all.top(), 300, lineHeight - 2));
+    const QRect lastLine = inkBounds(img.copy(0, all.bottom() - lineHeight + 3, 300, lineHeight - 3));
+    EXPECT_NEAR(firstLine.right(), 290, 6);
+    EXPECT_LT(lastLine.right(), 270);
+}
+
+TEST(FitText, ShadowIsWrittenFirstThenTheText)
+{
+    auto s = page();
+    s->ForeColor(0x000000);
+    std::int32_t shadow = 8;  // down and right
+    ASSERT_TRUE(FitText(*s, QStringLiteral("Shadow"), 0, 150, shadow, 0x0000FF));
+    EXPECT_EQ(shadow, 4);
+    EXPECT_EQ(s->ForeColor(), 0x000000);
+    const QImage img = s->retainedImage();
+    const QRect red = inkBounds(img.convertToFormat(QImage::Format_RGB32), 0xFFFFFF);
+    EXPECT_GT(countPixels(img, 0xFF0000), 20);  // shadow colour 0x0000FF is red
+    EXPECT_GT(countPixels(img, 0x000000), 20);
+    // u = 72 \ 15 + 1 = 5 pixels
+    int redRight = 0, blackRight = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y) & 0xFFFFFF;
+            if (p == 0xFF0000)
+                redRight = std::max(redRight, x);
+            if (p == 0x000000)
+                blackRight = std::max(blackRight, x);
+        }
+    EXPECT_NEAR(redRight - blackRight, 5, 1);
+    EXPECT_FALSE(red.isNull());
+}
+
+TEST(FitText, ShadowColourEqualToTheTextColourWritesOnlyTheOffsetCopy)
+{
+    auto plain = page(), shadowed = page();
+    std::int32_t none = 4, down = 7;
+    ASSERT_TRUE(FitText(*plain, QStringLiteral("Same"), 0, 150, none, 0));
+    ASSERT_TRUE(FitText(*shadowed, QStringLiteral("Same"), 0, 150, down, 0));
+    EXPECT_EQ(down, 4);
+    const QRect a = inkBounds(plain->retainedImage());
+    const QRect b = inkBounds(shadowed->retainedImage());
+    EXPECT_EQ(b.size(), a.size());
+    EXPECT_EQ(b.top() - a.top(), 5);
+    EXPECT_EQ(b.left(), a.left());
+}
+
+TEST(FitText, LongWordIsCutAtTheWidth)
+{
+    auto s = page(200, 300);
+    std::int32_t shadow = 4;
+    ASSERT_TRUE(FitText(*s, QString(60, QLatin1Char('W')), 0, 150, shadow, 0));
+    const QRect ink = inkBounds(s->retainedImage());
+    EXPECT_LE(ink.right(), 190);
+    EXPECT_GT(ink.height(), 2 * s->TextHeight(QStringLiteral("X")) / 15);
+}
+
+}  // namespace
+}  // namespace kwpnd::test
