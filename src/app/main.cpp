@@ -1,6 +1,7 @@
 // kwpnd: render documents described by a layout file and a data file.
 
 #include "command_line.h"
+#include "qt_messages.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     // Rendering needs no display: use the off-screen platform unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    quietQtMessages();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kwpnd"));
 

@@ -9,8 +9,9 @@ QSizeF defaultPrinterPageTwips()
 {
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     const QPageSize size = printer.isNull() ? QPageSize(QPageSize::A4) : printer.defaultPageSize();
-    const QSizeF points = (size.isValid() ? size : QPageSize(QPageSize::A4)).size(QPageSize::Point);
-    return points * 20.0;  // 20 twips per point
+    // Millimetres keep the exact size (points are rounded to whole ones).
+    const QSizeF mm = (size.isValid() ? size : QPageSize(QPageSize::A4)).size(QPageSize::Millimeter);
+    return mm * (1440.0 / 25.4);
 }
 
 }  // namespace kwpnd

@@ -10,12 +10,12 @@
 namespace kwpnd::test {
 namespace {
 
-struct Run {
+struct CliRun {
     int status;
     QString out, err;
 };
 
-Run kwpnd(const QStringList& args)
+CliRun kwpnd(const QStringList& args)
 {
     QProcess p;
     p.start(QStringLiteral(KWPND_CLI), args);
@@ -33,7 +33,7 @@ TEST(Cli, RendersTheInvoiceInEveryFormat)
     QTemporaryDir dir;
     for (const char* ext : {"png", "bmp", "pdf"}) {
         const QString out = dir.filePath(QStringLiteral("invoice.") + QLatin1String(ext));
-        const Run r = kwpnd({QStringLiteral("render"), example("layout.ini"), QStringLiteral("-d"), example("data.ini"),
+        const CliRun r = kwpnd({QStringLiteral("render"), example("layout.ini"), QStringLiteral("-d"), example("data.ini"),
                              QStringLiteral("-o"), out, QStringLiteral("--strict")});
         EXPECT_EQ(r.status, 0) << ext << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -59,9 +59,12 @@ TEST(Cli, ReportsGoToStandardErrorAndStrictFails)
     const QString data = writeFile(dir, QStringLiteral("d.ini"), "[Total]\nData=abc\n");
     const QString out = dir.filePath(QStringLiteral("p.png"));
     const QStringList args{QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"), out};
-    const Run lenient = kwpnd(args);
+    const CliRun lenient = kwpnd(args);
     EXPECT_EQ(lenient.status, 0);
-    EXPECT_EQ(lenient.err, QStringLiteral("13: Type mismatch\\nTotal\n13: Type mismatch\\n\n"));
+    // The page is generated twice, as a host's typical request does: when the
+    // window loads with generation armed, and by Generate after InitialiseForm.
+    const QString once = QStringLiteral("13: Type mismatch\\nTotal\n13: Type mismatch\\n\n");
+    EXPECT_EQ(lenient.err, once + once);
     EXPECT_EQ(kwpnd(args + QStringList{QStringLiteral("--strict")}).status, 3);
 }
 
@@ -69,7 +72,7 @@ TEST(Cli, FailuresAndUsage)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("p.png"));
-    const Run missing = kwpnd({QStringLiteral("render"), dir.filePath(QStringLiteral("none.ini")), QStringLiteral("-o"), out});
+    const CliRun missing = kwpnd({QStringLiteral("render"), dir.filePath(QStringLiteral("none.ini")), QStringLiteral("-o"), out});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.startsWith(QStringLiteral("kwpnd: cannot open layout"))) << missing.err.toStdString();
     EXPECT_EQ(missing.err.count(QLatin1Char('\n')), 1);
@@ -78,7 +81,7 @@ TEST(Cli, FailuresAndUsage)
     EXPECT_EQ(kwpnd({QStringLiteral("render"), binary, QStringLiteral("-o"), out}).status, 1);
 
     const QString noWindow = writeFile(dir, QStringLiteral("nw.ini"), "[A]\nEnabled=1\n");
-    const Run sizeless = kwpnd({QStringLiteral("render"), noWindow, QStringLiteral("-o"), out});
+    const CliRun sizeless = kwpnd({QStringLiteral("render"), noWindow, QStringLiteral("-o"), out});
     EXPECT_EQ(sizeless.status, 1);
     EXPECT_TRUE(sizeless.err.contains(QStringLiteral("Type mismatch"))) << sizeless.err.toStdString();
 
@@ -94,7 +97,7 @@ TEST(Cli, FailuresAndUsage)
 
 TEST(Cli, HelpDocumentsEveryOption)
 {
-    const Run help = kwpnd({QStringLiteral("render"), QStringLiteral("--help")});
+    const CliRun help = kwpnd({QStringLiteral("render"), QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--data", "--output", "--scale-mode", "--height", "--width", "--watermark", "--logo",
                                "--picture1", "--picture4", "--back-picture", "--string", "--picture ", "--app",
@@ -126,7 +129,7 @@ TEST(Cli, HostApplicationMembersAndRegisteredStrings)
                                      "[V]\nEnabled=1\nType=pavv\nXLeft=1\nYTop=1\n"
                                      "[S]\nEnabled=1\nType=StrFromStrings\nXLeft=1\nYTop=5\n");
     const QString data = writeFile(dir, QStringLiteral("d.ini"), "[S]\nData=who\n");
-    const Run r = kwpnd({QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"),
+    const CliRun r = kwpnd({QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"),
                          dir.filePath(QStringLiteral("p.png")), QStringLiteral("--app"), QStringLiteral("Major=2"),
                          QStringLiteral("--app"), QStringLiteral("Minor=5"), QStringLiteral("--string"),
                          QStringLiteral("WHO=Ada"), QStringLiteral("--strict")});

@@ -2,6 +2,7 @@
 // kept and reset members, the section limit and the after-generation actions.
 
 #include "engine/field_record.h"
+#include "kwpnd/error.h"
 #include "support/test_support.h"
 #include "test_host.h"
 

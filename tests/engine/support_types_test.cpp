@@ -12,16 +12,6 @@
 namespace kwpnd::test {
 namespace {
 
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(Collection, OrderKeysAndErrors)
 {
     Collection c;

@@ -20,7 +20,8 @@ struct FieldRun {
     FieldRun(const QByteArray& keys, const QByteArray& data)
     {
         host.layout = writeFile(dir, QStringLiteral("layout.ini"),
-                                "[F]\nEnabled=1\nXLeft=300\nYTop=300\nFontName=Arial\nFontSize=10\n" + keys + "\n" +
+                                // Keys of the case come first: the first of two equal keys wins.
+                                "[F]\nEnabled=1\n" + keys + "\nXLeft=300\nYTop=300\nFontName=Arial\nFontSize=10\n" +
                                     kQuietPreview);
         host.data = writeFile(dir, QStringLiteral("data.ini"), "[F]\n" + data + "\n");
     }
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"one", "two", "three"}},
         TextCase{"DataLinesGap", "Type=lsetc\nDatas=2\nHeight=150", "Data1=one\nData2=two", {"one", "two"}, 150},
         TextCase{"PaddedColumn", "Type=rsetc\nDatas=2\nBuffer=6\nFormat=0.0", "Data1=1.25\nData2=-3",
-                 {"   1.2", "  -3.0"}},
+                 {"   1.3", "  -3.0"}},
         TextCase{"Delimited", "Type=delim\nDelimeter=;", "Data=a;b;;c", {"a", "b", "", "c"}},
         TextCase{"DelimitedNoDelimiter", "Type=delim", "Data=a;b", {"a;b"}},
         TextCase{"DelimitedEmpty", "Type=delim\nDelimeter=;", "Data=", {}}),

@@ -12,16 +12,6 @@
 namespace kwpnd::test {
 namespace {
 
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 class PreviewComponent : public ::testing::Test {
 protected:
     void SetUp() override
@@ -99,6 +89,7 @@ TEST_F(PreviewComponent, InitialiseFormScalesAndSizesTheCanvas)
 {
     auto c = clsKWPNDPreviewA::create();
     c->SettingFile(layout);
+    c->PreviewGenerate(true);
     c->InitialiseForm();
     Surface& canvas = c->window().CerPrvC();
     EXPECT_EQ(canvas.ScaleMode(), smUser);

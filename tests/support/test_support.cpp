@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "kwpnd/error.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -53,6 +55,16 @@ int countPixels(const QImage& image, QRgb rgb, const QRect& area)
                 ++n;
     }
     return n;
+}
+
+int errorOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
 }
 
 }  // namespace kwpnd::test

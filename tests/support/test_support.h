@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace kwpnd::test {
 
@@ -19,4 +20,12 @@ QRect inkBounds(const QImage& image, QRgb background = 0xFFFFFFFF);
 // Number of pixels whose colour (alpha ignored) is exactly `rgb`.
 int countPixels(const QImage& image, QRgb rgb, const QRect& area = {});
 
+// The number of the kwpnd::Error that `call` throws; 0 when it throws none.
+int errorOf(const std::function<void()>& call);
+
 }  // namespace kwpnd::test
+
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -1,0 +1,178 @@
+#include "engine/ini_document.h"
+
+#include <QSet>
+
+namespace kwpnd {
+
+namespace {
+bool isCommentStart(QChar c)
+{
+    return c == u';' || c == u'#';
+}
+
+// FNV-1a over the case-folded characters: the same for every spelling that a
+// case-insensitive comparison takes as equal.
+std::uint32_t foldedHash(QStringView name)
+{
+    std::uint32_t hash = 2166136261u;
+    for (QChar c : name) {
+        const char16_t unit = c.unicode();
+        const char16_t folded = unit < 0x80 ? (unit >= u'A' && unit <= u'Z' ? unit + 32 : unit)
+                                            : c.toCaseFolded().unicode();
+        hash = (hash ^ folded) * 16777619u;
+    }
+    return hash;
+}
+
+bool sameName(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+}  // namespace
+
+IniName::IniName(const QString& name)
+    : text_(name), trimmed_(name.trimmed()), folded_(trimmed_.toCaseFolded()),
+      hash_(foldedHash(trimmed_))
+{
+}
+
+IniDocument::IniDocument(QString text, IniEncoding encoding)
+    : text_(std::move(text)), encoding_(encoding)
+{
+    parse();
+}
+
+void IniDocument::parse()
+{
+    const QStringView all(text_);
+    const auto size = static_cast<std::int32_t>(all.size());
+    bool lineBreakSeen = false;
+    Section* current = nullptr;  // null before the first section and inside repeats
+
+    for (std::int32_t lineStart = 0; lineStart < size;) {
+        const auto newline = static_cast<std::int32_t>(all.indexOf(u'\n', lineStart));
+        const bool hasLineBreak = newline >= 0;
+        const std::int32_t lineEnd = hasLineBreak ? newline : size;
+        const std::int32_t next = hasLineBreak ? newline + 1 : size;
+        std::int32_t contentEnd = lineEnd;
+        if (contentEnd > lineStart && all[contentEnd - 1] == u'\r')
+            --contentEnd;
+        if (hasLineBreak && !lineBreakSeen) {
+            lineBreak_ = contentEnd < lineEnd ? QStringLiteral("\r\n") : QStringLiteral("\n");
+            lineBreakSeen = true;
+        }
+
+        const QStringView line = all.sliced(lineStart, contentEnd - lineStart);
+        const QStringView trimmed = line.trimmed();
+
+        if (trimmed.isEmpty() || isCommentStart(trimmed.front())) {
+            // blank line or comment
+        } else if (const qsizetype close = trimmed.lastIndexOf(u']'); trimmed.front() == u'[' && close > 0) {
+            const QString name = trimmed.sliced(1, close - 1).trimmed().toString();
+            const QString folded = name.toCaseFolded();
+            current = nullptr;
+            if (!name.isEmpty() && !sectionIndex_.contains(folded)) {
+                sectionIndex_.insert(folded, static_cast<int>(sections_.size()));
+                sectionNames_.append(name);
+                current = &sections_.emplace_back();
+                current->firstKey = current->endKey = static_cast<std::int32_t>(keys_.size());
+                current->appendAt = next;
+                current->appendAtLineBreak = hasLineBreak;
+            }
+        } else if (const qsizetype equals = line.indexOf(u'='); equals >= 0 && current) {
+            const QStringView rawName = line.first(equals);
+            const QStringView name = rawName.trimmed();
+            if (!name.isEmpty()) {
+                const QStringView rawValue = line.sliced(equals + 1);
+                const QStringView value = rawValue.trimmed();
+                Key& key = keys_.emplace_back();
+                key.nameHash = foldedHash(name);
+                key.nameStart = static_cast<std::int32_t>(name.data() - all.data());
+                key.nameLength = static_cast<std::int32_t>(name.size());
+                key.valueStart = static_cast<std::int32_t>(value.data() - all.data());
+                key.valueLength = static_cast<std::int32_t>(value.size());
+                // An empty value is written right after the equals sign.
+                key.replaceStart = value.isEmpty()
+                    ? static_cast<std::int32_t>(rawValue.data() - all.data())
+                    : key.valueStart;
+                key.lineContentEnd = contentEnd;
+                current->endKey = static_cast<std::int32_t>(keys_.size());
+                current->appendAt = next;
+                current->appendAtLineBreak = hasLineBreak;
+            }
+        }
+        lineStart = next;
+    }
+}
+
+QStringView IniDocument::keyName(const Key& key) const
+{
+    return QStringView(text_).sliced(key.nameStart, key.nameLength);
+}
+
+const IniDocument::Section* IniDocument::findSection(const IniName& section) const
+{
+    const auto found = sectionIndex_.constFind(section.folded());
+    return found == sectionIndex_.cend() ? nullptr : &sections_[*found];
+}
+
+const IniDocument::Key* IniDocument::findKey(const IniName& section, const IniName& key) const
+{
+    const Section* s = findSection(section);
+    if (!s)
+        return nullptr;
+    for (std::int32_t i = s->firstKey; i < s->endKey; ++i) {
+        const Key& k = keys_[i];
+        if (k.nameHash == key.hash() && sameName(keyName(k), key.trimmed()))
+            return &k;
+    }
+    return nullptr;
+}
+
+QString IniDocument::value(const IniName& section, const IniName& key) const
+{
+    const Key* k = findKey(section, key);
+    return k ? text_.mid(k->valueStart, k->valueLength) : QString();
+}
+
+bool IniDocument::hasKey(const IniName& section, const IniName& key) const
+{
+    return findKey(section, key) != nullptr;
+}
+
+QStringList IniDocument::keyNames(const IniName& section) const
+{
+    QStringList names;
+    const Section* s = findSection(section);
+    if (!s)
+        return names;
+    QSet<QString> seen;
+    for (std::int32_t i = s->firstKey; i < s->endKey; ++i) {
+        const QString name = keyName(keys_[i]).toString();
+        const QString folded = name.toCaseFolded();
+        if (!seen.contains(folded)) {
+            seen.insert(folded);
+            names.append(name);
+        }
+    }
+    return names;
+}
+
+QString IniDocument::textWithValue(const IniName& section, const IniName& key,
+                                   const QString& value) const
+{
+    if (const Key* k = findKey(section, key))
+        return text_.left(k->replaceStart) + value + text_.mid(k->lineContentEnd);
+
+    const QString keyLine = key.trimmed() + u'=' + value;
+    if (const Section* s = findSection(section)) {
+        const QString inserted = s->appendAtLineBreak ? keyLine + lineBreak_ : lineBreak_ + keyLine;
+        return text_.left(s->appendAt) + inserted + text_.mid(s->appendAt);
+    }
+    QString result = text_;
+    if (!result.isEmpty() && !result.endsWith(u'\n'))
+        result += lineBreak_;
+    return result + u'[' + section.trimmed() + u']' + lineBreak_ + keyLine + lineBreak_;
+}
+
+}  // namespace kwpnd

@@ -1,0 +1,102 @@
+#pragma once
+// IniDocument: the parsed text of one INI file, immutable once built.
+//
+// Reading rules: a line whose first non-blank character is ';' or '#' is a
+// comment; "[name]" opens a section; "name = value" sets a key of the current
+// section; any other line, and keys before the first section, are ignored.
+// Names match without regard to case and lose their surrounding blanks, as do
+// values. When a section or a key appears twice, the first one is the one
+// that counts, as with the classic profile functions: the keys of a repeated
+// section are not seen.
+//
+// The parse keeps offsets into the text rather than copies of it, so that a
+// file of tens of megabytes costs one pass and little memory. A change builds
+// the text of a new document that keeps every other line, comment and line
+// ending as it was.
+
+#include "engine/ini_text_codec.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace kwpnd {
+
+// A section or key name as selected by a caller, with what look-ups need of
+// it worked out once rather than at every look-up.
+class IniName {
+public:
+    IniName() = default;
+    explicit IniName(const QString& name);
+
+    const QString& text() const { return text_; }        // as given
+    const QString& trimmed() const { return trimmed_; }
+    const QString& folded() const { return folded_; }    // case-folded
+    std::uint32_t hash() const { return hash_; }         // of the folded name
+    bool isEmpty() const { return trimmed_.isEmpty(); }
+
+private:
+    QString text_;
+    QString trimmed_;
+    QString folded_;
+    std::uint32_t hash_ = 0;
+};
+
+class IniDocument {
+public:
+    IniDocument() = default;  // an empty (or missing) file
+    IniDocument(QString text, IniEncoding encoding);
+
+    const QString& text() const { return text_; }
+    IniEncoding encoding() const { return encoding_; }
+
+    // The value of a key, "" when the section or the key does not exist.
+    QString value(const IniName& section, const IniName& key) const;
+    bool hasKey(const IniName& section, const IniName& key) const;
+
+    // Distinct names in order of first appearance.
+    const QStringList& sectionNames() const { return sectionNames_; }
+    QStringList keyNames(const IniName& section) const;
+
+    // The text of this file with `key` of `section` set to `value`: an
+    // existing key keeps its line up to the value, a new key goes after the
+    // last key line of its section, a new section goes at the end.
+    QString textWithValue(const IniName& section, const IniName& key, const QString& value) const;
+
+private:
+    // Offsets into text_; a file is at most 32 MB, so 32 bits suffice.
+    struct Key {
+        std::uint32_t nameHash = 0;
+        std::int32_t nameStart = 0, nameLength = 0;
+        std::int32_t valueStart = 0, valueLength = 0;  // trimmed value
+        std::int32_t replaceStart = 0;                 // where a new value goes
+        std::int32_t lineContentEnd = 0;               // before the line break
+    };
+    struct Section {
+        // Key lines of the section's first occurrence, repeats included:
+        // keys_[firstKey, endKey). A look-up takes the first match.
+        std::int32_t firstKey = 0, endKey = 0;
+        // Offset just past the last key line (or the header while there is
+        // none), and whether that line ends in a line break.
+        std::int32_t appendAt = 0;
+        bool appendAtLineBreak = false;
+    };
+
+    void parse();
+    const Section* findSection(const IniName& section) const;
+    const Key* findKey(const IniName& section, const IniName& key) const;
+    QStringView keyName(const Key& key) const;
+
+    QString text_;
+    IniEncoding encoding_ = IniEncoding::Utf8;
+    QString lineBreak_ = QStringLiteral("\n");  // the file's first line break
+    std::vector<Key> keys_;
+    std::vector<Section> sections_;
+    QHash<QString, int> sectionIndex_;  // by folded name
+    QStringList sectionNames_;
+};
+
+}  // namespace kwpnd

@@ -1,0 +1,139 @@
+#include "engine/ini_file_handler.h"
+
+#include "engine/ini_cache.h"
+#include "kwpnd/error.h"
+
+namespace kwpnd {
+
+namespace {
+struct WriteRule {
+    bool (*breaks)(const QString& section, const QString& key, const QString& value);
+    const char* description;
+};
+
+bool hasLineBreak(const QString& text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+// What a write must not contain, so that the file reads back what was written.
+const WriteRule kWriteRules[] = {
+    {[](const QString& s, const QString&, const QString&) { return s.trimmed().isEmpty(); },
+     "An INI section name cannot be empty"},
+    {[](const QString&, const QString& k, const QString&) { return k.trimmed().isEmpty(); },
+     "An INI key name cannot be empty"},
+    {[](const QString& s, const QString& k, const QString& v) {
+         return hasLineBreak(s) || hasLineBreak(k) || hasLineBreak(v);
+     },
+     "An INI name or value cannot hold a line break"},
+    {[](const QString&, const QString& k, const QString&) { return k.contains(u'='); },
+     "An INI key name cannot hold '='"},
+    {[](const QString&, const QString& k, const QString&) {
+         const QString name = k.trimmed();
+         return name.startsWith(u';') || name.startsWith(u'#') || name.startsWith(u'[');
+     },
+     "An INI key name cannot begin with ';', '#' or '['"},
+};
+
+void checkWrite(const QString& section, const QString& key, const QString& value)
+{
+    for (const WriteRule& rule : kWriteRules)
+        if (rule.breaks(section, key, value))
+            throw Error(ErrorNumber::InvalidProcedureCall, QString::fromLatin1(rule.description));
+}
+}  // namespace
+
+IniFileHandler::IniFileHandler() = default;
+IniFileHandler::~IniFileHandler() = default;
+IniFileHandler::IniFileHandler(const IniFileHandler&) = default;
+IniFileHandler& IniFileHandler::operator=(const IniFileHandler&) = default;
+
+void IniFileHandler::Path(const QString& fullPath)
+{
+    if (fullPath == path_)
+        return;  // the common case: callers name the file before every access
+
+    std::shared_ptr<IniFile> next;
+    bool existed = false;
+    if (!fullPath.isEmpty()) {
+        const ResolvedIniPath resolved = resolveIniPath(fullPath);
+        next = sharedIniFile(resolved.path);
+        existed = resolved.existed;
+    }
+    if (next != file_) {
+        section_ = IniName();
+        key_ = IniName();
+    }
+    path_ = fullPath;
+    file_ = std::move(next);
+    fileExisted_ = existed;
+}
+
+QString IniFileHandler::Path() const
+{
+    return path_;
+}
+
+void IniFileHandler::section(const QString& name)
+{
+    if (name != section_.text())
+        section_ = IniName(name);
+}
+
+QString IniFileHandler::section() const
+{
+    return section_.text();
+}
+
+void IniFileHandler::Key(const QString& name)
+{
+    if (name != key_.text())
+        key_ = IniName(name);
+}
+
+QString IniFileHandler::Key() const
+{
+    return key_.text();
+}
+
+IniFile* IniFileHandler::file() const
+{
+    if (file_ && !fileExisted_) {
+        const ResolvedIniPath resolved = resolveIniPath(path_);
+        if (resolved.path != file_->path())
+            file_ = sharedIniFile(resolved.path);
+        fileExisted_ = resolved.existed;
+    }
+    return file_.get();
+}
+
+QString IniFileHandler::Value() const
+{
+    IniFile* f = file();
+    return f ? f->document().value(section_, key_) : QString();
+}
+
+void IniFileHandler::Value(const QString& text)
+{
+    IniFile* f = file();
+    if (!f)
+        throw Error(ErrorNumber::PathFileAccess, QStringLiteral("No INI file is named"));
+    checkWrite(section_.text(), key_.text(), text);
+    f->setValue(section_, key_, text);
+}
+
+void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& count) const
+{
+    IniFile* f = file();
+    names = f ? f->document().sectionNames() : QStringList();
+    count = static_cast<std::int32_t>(names.size());
+}
+
+void IniFileHandler::EnumerateCurrentSection(QStringList& names, std::int32_t& count) const
+{
+    IniFile* f = file();
+    names = f ? f->document().keyNames(section_) : QStringList();
+    count = static_cast<std::int32_t>(names.size());
+}
+
+}  // namespace kwpnd

@@ -1,0 +1,174 @@
+#pragma once
+// Recording: the display list a surface keeps beside its raster.
+//
+// It holds what was drawn since the last erase, in pixels of the inner area,
+// together with what lies beneath it (the back colour and the background
+// picture). Painting it one to one gives back the raster exactly (the same
+// code draws both); painting it on a printer or a PDF redraws every line and
+// every letter at the device's own resolution.
+//
+// Geometry follows the raster's conventions: strokes run through integer
+// pixel positions (a pixel is the cell right of and below its point), fills
+// and images cover whole pixel cells, text is placed by the top-left of its
+// text cell.
+
+#include "kwpnd/picture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLineF>
+#include <QPainterPath>
+#include <QPen>
+#include <QRect>
+#include <QRectF>
+#include <QStringList>
+#include <array>
+#include <variant>
+#include <vector>
+
+class QPainter;
+
+namespace kwpnd {
+
+struct Stroke {
+    QColor colour;
+    int width = 1;  // pixels
+};
+
+struct SegmentOp {
+    QLineF line;
+    Stroke stroke;
+};
+
+struct BoxOutlineOp {
+    QRectF rect;  // through the centres of its corner pixels
+    Stroke stroke;
+};
+
+struct FillOp {
+    QRectF cells;
+    QColor colour;
+};
+
+struct ArcOp {
+    QPainterPath path;
+    Stroke stroke;
+};
+
+struct TextOp {
+    QPointF topLeft;
+    QStringList lines;
+    QFont font;           // points at 96 dpi
+    QColor colour;
+    qreal ascent = 0;     // pixels at 96 dpi, to keep lines where the raster has them
+    qreal lineSpacing = 0;
+    qreal angleDegrees = 0;  // counter-clockwise about topLeft
+};
+
+struct PictureOp {
+    QRectF target;  // whole pixel cells
+    kwpnd::Picture picture;
+    QRectF source;  // pixels of the picture
+};
+
+// After a resize only the part of the old content that fitted both sizes is
+// kept; everything else returns to the background.
+struct KeepOnlyOp {
+    QRect keep;
+};
+
+using DrawOp = std::variant<SegmentOp, BoxOutlineOp, FillOp, ArcOp, TextOp, PictureOp, KeepOnlyOp>;
+
+// The operations in order, kept in fixed-size chunks: thousands of Line calls
+// append without ever moving what is already recorded.
+class OpList {
+public:
+    void push_back(DrawOp op);
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+    template <class F>
+    void forEach(F&& f) const
+    {
+        for (const std::vector<DrawOp>& chunk : chunks_)
+            for (const DrawOp& op : chunk)
+                f(op);
+    }
+
+private:
+    static constexpr std::size_t kChunk = 256;
+    std::vector<std::vector<DrawOp>> chunks_;
+    std::size_t size_ = 0;
+};
+
+// Paints single operations on a painter whose coordinates are inner pixels.
+// `exact` means one inner pixel is one device pixel: strokes are then drawn
+// as the raster draws them; otherwise they are moved onto the centre of their
+// pixel cells so that they cover the same area at any resolution.
+class OpPainter {
+public:
+    OpPainter(QPainter& painter, bool exact);
+
+    void paint(const DrawOp& op);
+    void paint(const SegmentOp& op);
+    void paint(const BoxOutlineOp& op);
+    void paint(const FillOp& op);
+    void paint(const ArcOp& op);
+    void paint(const TextOp& op);
+    void paint(const PictureOp& op);
+
+private:
+    void usePen(const Stroke& stroke, Qt::PenJoinStyle join);
+    qreal strokeShift(const Stroke& stroke) const;
+
+    // Pens made lately: bars of alternating colours then need no new pen.
+    struct PenEntry {
+        QRgb colour = 0;
+        int width = 0;
+        Qt::PenJoinStyle join = Qt::RoundJoin;
+        QPen pen;
+    };
+    static constexpr int kPens = 4;
+
+    QPainter& painter_;
+    bool exact_;
+    int current_ = -1;  // the entry the painter holds, -1 for none
+    int nextFree_ = 0;
+    std::array<PenEntry, kPens> pens_;
+};
+
+class Recording {
+public:
+    Recording(QSize innerSize, QColor back, kwpnd::Picture background);
+
+    QSize innerSize() const { return innerSize_; }
+    const QColor& back() const { return back_; }
+    const kwpnd::Picture& background() const { return background_; }
+    const OpList& ops() const { return ops_; }
+
+    void add(DrawOp op) { ops_.push_back(std::move(op)); }
+    void setBackground(kwpnd::Picture background) { background_ = std::move(background); }
+    // The inner area now has another size; content outside `keep` is gone.
+    void resize(QSize innerSize, QRect keep);
+
+    // Back colour and background picture within `area` (inner pixels).
+    void paintBackground(QPainter& painter, const QRect& area) const;
+    // The operations alone, in order, on a painter in inner pixels.
+    void paintOps(QPainter& painter, OpPainter& ops) const;
+
+    // Everything (background, then operations) so that the inner area maps
+    // onto `target` in the painter's coordinates.
+    void replay(QPainter& painter, const QRectF& target) const;
+
+private:
+    QSize innerSize_;
+    QColor back_;
+    kwpnd::Picture background_;
+    OpList ops_;
+};
+
+// Whether painting `size` pixels onto `target` maps each pixel onto exactly
+// one device pixel of the painter.
+bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size);
+
+}  // namespace kwpnd

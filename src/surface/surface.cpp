@@ -1,0 +1,256 @@
+// Surface: construction, properties and their side effects, snapshots.
+#include "kwpnd/surface.h"
+
+#include "kwpnd/error.h"
+#include "surface/colour.h"
+#include "surface/scale.h"
+#include "surface/surface_handles.h"
+#include "surface/surface_state.h"
+
+#include <cmath>
+
+namespace kwpnd {
+
+namespace {
+// Error 380 unless `twips` is a usable outer side.
+void requireSide(double twips, const char* side)
+{
+    if (!std::isfinite(twips) || twips < 0)
+        throw Error(ErrorNumber::InvalidPropertyValue,
+                    QStringLiteral("Invalid property value: the surface %1 must not be negative")
+                        .arg(QLatin1String(side)));
+    if (pixelsOf(twips) > Surface::kMaxPixelSide)
+        throw Error(ErrorNumber::InvalidPropertyValue,
+                    QStringLiteral("Invalid property value: a surface %1 of %2 pixels is larger "
+                                   "than the largest of %3 pixels")
+                        .arg(QLatin1String(side))
+                        .arg(pixelsOf(twips))
+                        .arg(Surface::kMaxPixelSide));
+}
+
+void requireProperty(bool ok)
+{
+    if (!ok)
+        throw Error(ErrorNumber::InvalidPropertyValue);
+}
+}  // namespace
+
+Surface::Surface(double widthTwips, double heightTwips) : d(std::make_unique<State>())
+{
+    requireSide(widthTwips, "width");
+    requireSide(heightTwips, "height");
+    d->widthTwips = widthTwips;
+    d->heightTwips = heightTwips;
+    d->image = makeRaster(d->pixelSize());
+    d->erase();
+    d->changed = false;  // a new surface has nothing to show yet
+    d->handle = registerSurfaceHandle(this);
+}
+
+Surface::~Surface()
+{
+    releaseSurfaceHandle(d->handle);
+    d->endPainting();
+}
+
+// ---- Scale -----------------------------------------------------------------
+
+std::int16_t Surface::ScaleMode() const { return d->scaleMode; }
+
+void Surface::ScaleMode(std::int16_t mode)
+{
+    requireProperty(isScaleMode(mode));
+    if (mode == smUser) {
+        // The extents stay as they are, now as a user scale.
+        d->userWidth = ScaleWidth();
+        d->userHeight = ScaleHeight();
+    } else {
+        d->scaleLeft = 0;
+        d->scaleTop = 0;
+    }
+    d->scaleMode = mode;
+}
+
+float Surface::ScaleLeft() const { return d->scaleLeft; }
+float Surface::ScaleTop() const { return d->scaleTop; }
+
+float Surface::ScaleWidth() const
+{
+    if (const auto unit = twipsPerUnit(d->scaleMode))
+        return float(d->pixelSize().width() * TwipsPerPixelX / unit->x);
+    return d->userWidth;
+}
+
+float Surface::ScaleHeight() const
+{
+    if (const auto unit = twipsPerUnit(d->scaleMode))
+        return float(d->pixelSize().height() * TwipsPerPixelY / unit->y);
+    return d->userHeight;
+}
+
+void Surface::ScaleWidth(float units)
+{
+    requireProperty(std::isfinite(units) && units != 0);
+    d->userHeight = ScaleHeight();
+    d->userWidth = units;
+    d->scaleMode = smUser;
+}
+
+void Surface::ScaleHeight(float units)
+{
+    requireProperty(std::isfinite(units) && units != 0);
+    d->userWidth = ScaleWidth();
+    d->userHeight = units;
+    d->scaleMode = smUser;
+}
+
+// ---- Drawing position ------------------------------------------------------
+
+float Surface::CurrentX() const { return d->currentX; }
+void Surface::CurrentX(float x) { d->currentX = x; }
+float Surface::CurrentY() const { return d->currentY; }
+void Surface::CurrentY(float y) { d->currentY = y; }
+
+// ---- Colours and pen -------------------------------------------------------
+
+Colour Surface::ForeColor() const { return d->foreColor; }
+
+void Surface::ForeColor(Colour c)
+{
+    d->fore = toQColor(c);
+    d->foreColor = c;
+}
+
+Colour Surface::BackColor() const { return d->backColor; }
+
+void Surface::BackColor(Colour c)
+{
+    d->back = toQColor(c);
+    d->backColor = c;
+    d->erase();  // even for the colour it already had
+}
+
+std::int16_t Surface::DrawWidth() const { return d->drawWidth; }
+
+void Surface::DrawWidth(std::int16_t pixels)
+{
+    requireProperty(pixels >= 1);
+    d->drawWidth = pixels;
+}
+
+// ---- Font ------------------------------------------------------------------
+
+QString Surface::FontName() const { return d->fontName; }
+
+void Surface::FontName(const QString& face)
+{
+    d->fontName = face;
+    d->fontChanged();
+}
+
+float Surface::FontSize() const { return d->fontSize; }
+
+void Surface::FontSize(float points)
+{
+    requireProperty(points > 0 && points <= 2048);  // also refuses NaN
+    d->fontSize = points;
+    d->fontChanged();
+}
+
+bool Surface::FontBold() const { return d->fontStyle.bold; }
+void Surface::FontBold(bool on) { d->fontStyle.bold = on; d->fontChanged(); }
+bool Surface::FontItalic() const { return d->fontStyle.italic; }
+void Surface::FontItalic(bool on) { d->fontStyle.italic = on; d->fontChanged(); }
+bool Surface::FontUnderline() const { return d->fontStyle.underline; }
+void Surface::FontUnderline(bool on) { d->fontStyle.underline = on; d->fontChanged(); }
+bool Surface::FontStrikethru() const { return d->fontStyle.strikeOut; }
+void Surface::FontStrikethru(bool on) { d->fontStyle.strikeOut = on; d->fontChanged(); }
+
+// ---- Background picture ----------------------------------------------------
+
+kwpnd::Picture Surface::Picture() const { return d->background; }
+
+void Surface::Picture(const kwpnd::Picture& picture)
+{
+    d->background = picture;
+    d->recordingToChange().setBackground(picture);
+    d->rerender();  // drawing stays on top of the new background
+}
+
+// ---- Outer placement -------------------------------------------------------
+
+float Surface::Left() const { return d->left; }
+void Surface::Left(float twips) { d->left = twips; }
+float Surface::Top() const { return d->top; }
+void Surface::Top(float twips) { d->top = twips; }
+float Surface::Width() const { return float(d->widthTwips); }
+float Surface::Height() const { return float(d->heightTwips); }
+
+void Surface::Width(float twips)
+{
+    requireSide(twips, "width");
+    d->resize(twips, d->heightTwips);
+}
+
+void Surface::Height(float twips)
+{
+    requireSide(twips, "height");
+    d->resize(d->widthTwips, twips);
+}
+
+void Surface::Move(float left, std::optional<float> top, std::optional<float> width,
+                   std::optional<float> height)
+{
+    if (width)
+        requireSide(*width, "width");
+    if (height)
+        requireSide(*height, "height");
+    d->resize(width.value_or(float(d->widthTwips)), height.value_or(float(d->heightTwips)));
+    d->left = left;
+    if (top)
+        d->top = *top;
+}
+
+bool Surface::Visible() const { return d->visible; }
+void Surface::Visible(bool on) { d->visible = on; }
+QString Surface::Tag() const { return d->tag; }
+void Surface::Tag(const QString& text) { d->tag = text; }
+QString Surface::ToolTipText() const { return d->toolTipText; }
+void Surface::ToolTipText(const QString& text) { d->toolTipText = text; }
+
+// ---- Handles ---------------------------------------------------------------
+
+std::int32_t Surface::hDC() const { return d->handle; }
+Surface* Surface::fromHDC(std::int32_t hdc) { return surfaceForHandle(hdc); }
+
+// ---- Snapshots, raster and recording ----------------------------------------
+
+kwpnd::Picture Surface::Image() const
+{
+    // With the painter ended the picture shares the raster; the next drawing
+    // then copies the raster before changing it, so the picture stays as is.
+    d->endPainting();
+    return kwpnd::Picture(d->image, d->recording);
+}
+
+int Surface::pixelWidth() const { return d->pixelSize().width(); }
+int Surface::pixelHeight() const { return d->pixelSize().height(); }
+
+QPointF Surface::toPixels(float x, float y) const { return d->toPixels(x, y); }
+
+QImage Surface::retainedImage() const
+{
+    d->endPainting();
+    return d->image;
+}
+
+void Surface::replay(QPainter& painter, const QRectF& target) const
+{
+    d->recording->replay(painter, target);
+}
+
+void Surface::onChanged(std::function<void()> listener) { d->listener = std::move(listener); }
+
+bool Surface::takeChanged() { return std::exchange(d->changed, false); }
+
+}  // namespace kwpnd

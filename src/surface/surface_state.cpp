@@ -1,0 +1,164 @@
+#include "surface/surface_state.h"
+
+#include "kwpnd/error.h"
+#include "surface/raster_op.h"
+#include "surface/scale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kwpnd {
+
+void requireFinite(std::initializer_list<double> values)
+{
+    for (double v : values)
+        if (!std::isfinite(v))
+            throw Error(ErrorNumber::Overflow);
+}
+
+int pixelsOf(double twips) { return qRound(twips / TwipsPerPixelX); }
+
+QImage makeRaster(QSize size)
+{
+    if (size.isEmpty())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        throw Error(ErrorNumber::OutOfMemory);
+    image.setDotsPerMeterX(kDotsPerMeter96);
+    image.setDotsPerMeterY(kDotsPerMeter96);
+    return image;
+}
+
+double Surface::State::pixelsPerUnitX() const
+{
+    if (const auto unit = twipsPerUnit(scaleMode))
+        return unit->x / TwipsPerPixelX;
+    return pixelSize().width() / double(userWidth);
+}
+
+double Surface::State::pixelsPerUnitY() const
+{
+    if (const auto unit = twipsPerUnit(scaleMode))
+        return unit->y / TwipsPerPixelY;
+    return pixelSize().height() / double(userHeight);
+}
+
+QPointF Surface::State::toPixels(double x, double y) const
+{
+    return {(x - scaleLeft) * pixelsPerUnitX(), (y - scaleTop) * pixelsPerUnitY()};
+}
+
+QPointF Surface::State::devicePoint(double x, double y) const
+{
+    const QPointF p = toPixels(x, y);
+    return {snapToPixel(p.x()), snapToPixel(p.y())};
+}
+
+QRectF Surface::State::drawingBounds(int penWidth) const
+{
+    const double margin = penWidth + 2;
+    return QRectF(-margin, -margin, image.width() + 2 * margin, image.height() + 2 * margin);
+}
+
+const QFont& Surface::State::currentFont() const
+{
+    if (!font)
+        font = makeSurfaceFont(fontName, fontSize, fontStyle);
+    return *font;
+}
+
+OpPainter* Surface::State::canvas()
+{
+    if (live)
+        return &*live;
+    if (image.isNull())
+        return nullptr;
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    live.emplace(painter, true);
+    return &*live;
+}
+
+void Surface::State::endPainting()
+{
+    if (!live)
+        return;
+    live.reset();
+    painter.end();
+}
+
+Recording& Surface::State::recordingToChange()
+{
+    if (recording.use_count() > 1)
+        recording = std::make_shared<Recording>(*recording);
+    return *recording;
+}
+
+void Surface::State::drawRasterOp(const QRect& target, const kwpnd::Picture& picture, const QRect& source,
+                                  std::uint8_t operation)
+{
+    const QRect changedArea = target & image.rect();
+    if (changedArea.isEmpty())
+        return;
+    endPainting();  // the pixels are read and written directly
+    applyRasterOp(image, target, picture.image(), source, operation);
+    const QImage result = image.copy(changedArea);
+    recordingToChange().add(
+        PictureOp{QRectF(changedArea), kwpnd::Picture(result), QRectF(QPointF(0, 0), result.size())});
+    markChanged();
+}
+
+void Surface::State::markChanged()
+{
+    if (changed)
+        return;
+    changed = true;
+    if (listener)
+        listener();
+}
+
+void Surface::State::erase()
+{
+    recording = std::make_shared<Recording>(pixelSize(), back, background);
+    if (canvas())
+        recording->paintBackground(painter, image.rect());
+    markChanged();
+}
+
+void Surface::State::rerender()
+{
+    if (OpPainter* ops = canvas()) {
+        recording->paintBackground(painter, image.rect());
+        recording->paintOps(painter, *ops);
+    }
+    markChanged();
+}
+
+void Surface::State::resize(double newWidthTwips, double newHeightTwips)
+{
+    const QSize before = pixelSize();
+    const QSize after(pixelsOf(newWidthTwips), pixelsOf(newHeightTwips));
+    QImage next = after == before ? QImage() : makeRaster(after);  // may throw: nothing changed yet
+    widthTwips = newWidthTwips;
+    heightTwips = newHeightTwips;
+    if (after == before)
+        return;
+
+    endPainting();
+    // Content survives where the old and the new area overlap.
+    const QRect keep(QPoint(0, 0), before.boundedTo(after));
+    recordingToChange().resize(after, keep);
+    if (!next.isNull()) {
+        QPainter p(&next);
+        recording->paintBackground(p, next.rect());
+        if (!image.isNull() && !keep.isEmpty())
+            p.drawImage(QPoint(0, 0), image, keep);
+    }
+    image = std::move(next);
+    markChanged();
+}
+
+}  // namespace kwpnd

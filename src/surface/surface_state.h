@@ -1,0 +1,121 @@
+#pragma once
+// The state behind a Surface, shared by the files that implement it.
+
+#include "kwpnd/surface.h"
+#include "surface/recording.h"
+#include "surface/text_font.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+
+namespace kwpnd {
+
+// Device coordinates beyond this range (in pixels) are cut or culled before
+// they reach the rasteriser: they lie far outside every surface.
+inline constexpr double kFarPixels = 1 << 22;
+
+// Pixel coordinates are whole numbers, as on a native device context.
+inline double snapToPixel(double v) { return std::floor(v + 0.5); }
+
+// Error 6 when a coordinate is not a finite number.
+void requireFinite(std::initializer_list<double> values);
+
+// Pixels of an outer size in twips.
+int pixelsOf(double twips);
+
+// A retained image of `size` (null when empty) at 96 dpi; error 7 when it
+// cannot be allocated.
+QImage makeRaster(QSize size);
+
+struct Surface::State {
+    // Outer placement, container twips.
+    float left = 0;
+    float top = 0;
+    double widthTwips = 0;
+    double heightTwips = 0;
+
+    // Scale; the user extents are only read under the user scale.
+    std::int16_t scaleMode = smTwip;
+    float scaleLeft = 0;
+    float scaleTop = 0;
+    float userWidth = 1;
+    float userHeight = 1;
+
+    float currentX = 0;
+    float currentY = 0;
+
+    Colour foreColor = 0;
+    Colour backColor = 0xFFFFFF;
+    QColor fore = Qt::black;
+    QColor back = Qt::white;
+    std::int16_t drawWidth = 1;
+
+    QString fontName = QStringLiteral("Arial");
+    float fontSize = 8.25f;
+    FontStyle fontStyle;
+    mutable std::optional<QFont> font;  // rebuilt after a font field changes
+
+    kwpnd::Picture background;
+    bool visible = true;
+    QString tag;
+    QString toolTipText;
+    std::int32_t handle = 0;
+
+    // The retained image, with a painter kept open on it between operations.
+    QImage image;
+    QPainter painter;
+    std::optional<OpPainter> live;
+    std::shared_ptr<Recording> recording;
+
+    std::function<void()> listener;
+    bool changed = false;
+
+    QSize pixelSize() const { return {pixelsOf(widthTwips), pixelsOf(heightTwips)}; }
+    bool hasArea() const { return !image.isNull(); }
+    double pixelsPerUnitX() const;
+    double pixelsPerUnitY() const;
+    QPointF toPixels(double x, double y) const;
+    // toPixels, snapped to whole pixels.
+    QPointF devicePoint(double x, double y) const;
+    // The inner area grown by a margin wider than any pen end.
+    QRectF drawingBounds(int penWidth) const;
+    const QFont& currentFont() const;
+    void fontChanged() { font.reset(); }
+
+    // Begins painting on the raster when needed; nullptr without an area.
+    OpPainter* canvas();
+    // Ends painting, so that the raster can be read or shared.
+    void endPainting();
+    // The recording, copied first when a snapshot still shares it.
+    Recording& recordingToChange();
+
+    // Paints an operation on the raster and records it.
+    template <class Op>
+    void draw(Op&& op)
+    {
+        OpPainter* ops = canvas();
+        if (!ops)
+            return;
+        ops->paint(op);
+        recordingToChange().add(DrawOp(std::forward<Op>(op)));
+        markChanged();
+    }
+    // Combines a picture into the raster; recorded as the resulting pixels.
+    void drawRasterOp(const QRect& target, const kwpnd::Picture& picture, const QRect& source,
+                      std::uint8_t operation);
+
+    void markChanged();
+    // Back colour and background picture everywhere; the recording restarts.
+    void erase();
+    // Background, then the recording again (after the background changed).
+    void rerender();
+    void resize(double newWidthTwips, double newHeightTwips);
+};
+
+}  // namespace kwpnd
