@@ -10,6 +10,9 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev
   xvfb xauth
+  qt6-webengine-dev
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  zbar-tools libzint-dev
 )
 
 missing=()

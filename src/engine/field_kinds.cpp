@@ -25,8 +25,17 @@ const FieldKind kFieldKinds[] = {
     {"delim", drawDelimited},
     {"txtsh", drawFittedText},
     {"watermark", drawWatermark},
+    {"BarcodeSheet", [](FieldContext& ctx) { ctx.host.MakeBarCode(ctx); }},
 };
 }  // namespace
+
+Picture GenerationHost::captureWindow(QObject*)
+{
+    throw Error(ErrorNumber::NotAvailableYet,
+                QStringLiteral("Capturing a control's window is not available yet"));
+}
+
+void GenerationHost::MakeBarCode(FieldContext& ctx) { drawPlainText(ctx); }
 
 FieldRenderer findFieldRenderer(const QString& type)
 {

@@ -16,6 +16,7 @@ namespace kwpnd {
 
 class Surface;
 class IniFileHandler;
+struct FieldContext;
 
 enum class ControlRegistry { FlexGrids, Listviews, Webbrowsers };
 
@@ -51,6 +52,14 @@ public:
                                const QString& section, int index, const QString& description)
     {
     }
+
+    // A picture of a registered control's window as it looks now. Until the
+    // window offers capturing: error 445.
+    virtual Picture captureWindow(QObject* control);
+
+    // Draws a "BarcodeSheet" field on the window's composing surfaces. Until
+    // the window offers them, the field's data is printed as plain text.
+    virtual void MakeBarCode(FieldContext& ctx);
 
     // After-generation actions.
     virtual void PreviewPrintDirect() = 0;
