@@ -4,6 +4,7 @@
 // line, tests, servers) writes each message as one line "CAPTION: TEXT" and
 // answers from a script or with the default reply, so nothing ever blocks.
 
+#include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -31,6 +32,10 @@ public:
     // A file name to save to; no value when cancelled. `filter` is a list of
     // "description|pattern" pairs joined by '|'.
     virtual std::optional<QString> saveFileName(const QString& title, const QString& filter) = 0;
+    // Runs a ready-made modal window of the library (the print dialog, an
+    // editor) and returns its result (QDialog::Accepted or Rejected). Real
+    // dialogs run it; the headless service answers at once without showing it.
+    virtual int showModal(QDialog& dialog) { return dialog.exec(); }
 
     // The service the library uses now. Defaults to QtDialogs when a widget
     // application runs on a real display, else to HeadlessDialogs on stderr.
@@ -55,6 +60,13 @@ public:
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter) override;
+    // Records the window under its title (text empty) and accepts it, unless
+    // the next scripted reply is Cancel or No. Never shows it.
+    int showModal(QDialog& dialog) override
+    {
+        const MsgReply reply = messageBox(QString(), MsgButtons::OKCancel, MsgIcon::None, dialog.windowTitle());
+        return reply == MsgReply::Cancel || reply == MsgReply::No ? QDialog::Rejected : QDialog::Accepted;
+    }
 
     // Scripted answers, used in order; when none is left the default answer
     // is given (OK / Yes, the default text, cancel for file names).

@@ -29,6 +29,9 @@ struct RenderOptions {
     std::vector<std::pair<QString, QString>> strings;       // key, text
     std::vector<std::pair<QString, QString>> pictureFiles;  // key, file
     std::vector<std::pair<QString, QString>> appMembers;    // name, value
+    std::vector<std::pair<QString, QString>> grids;         // key, CSV file
+    std::vector<std::pair<QString, QString>> listviews;     // key, text file
+    std::vector<std::pair<QString, QString>> webbrowsers;   // key, HTML file
     bool strict = false;
 };
 

@@ -1,7 +1,9 @@
 // kwpnd: render, preview and print documents described by a layout file and
 // a data file.
 
+#include "barcode_command.h"
 #include "command_line.h"
+#include "preview_command.h"
 #include "qt_messages.h"
 
 #include <QApplication>
@@ -38,6 +40,9 @@ int render(const QStringList& args) { return runRender(parseRenderOptions(args))
 // The sub-commands. Add a row to add a command.
 const Command kCommands[] = {
     {"render", renderHelp, render, neverDisplay},
+    {"barcode", barcodeHelp, runBarcode, neverDisplay},
+    {"preview", previewHelp, runPreviewCommand, previewWantsDisplay},
+    {"print", printHelp, runPrintCommand, neverDisplay},
 };
 
 const Command* findCommand(const QString& name)

@@ -58,6 +58,12 @@ const std::vector<OptionRow>& optionTable()
          [](RenderOptions& o, const QString& n, const QString& v) { o.pictureFiles.push_back(splitPair(n, v)); }},
         {"--app", nullptr,
          [](RenderOptions& o, const QString& n, const QString& v) { o.appMembers.push_back(splitPair(n, v)); }},
+        {"--grid", nullptr,
+         [](RenderOptions& o, const QString& n, const QString& v) { o.grids.push_back(splitPair(n, v)); }},
+        {"--listview", nullptr,
+         [](RenderOptions& o, const QString& n, const QString& v) { o.listviews.push_back(splitPair(n, v)); }},
+        {"--webbrowser", nullptr,
+         [](RenderOptions& o, const QString& n, const QString& v) { o.webbrowsers.push_back(splitPair(n, v)); }},
     };
     return table;
 }
@@ -124,6 +130,9 @@ QString mainHelp()
         "\n"
         "Commands:\n"
         "  render    generate a page and write it to a picture or PDF file\n"
+        "  preview   open the preview window on a page (or save a screenshot of it)\n"
+        "  print     generate a page and print it through the layout's [Printer] section\n"
+        "  barcode   draw one barcode symbol to a picture file\n"
         "\n"
         "Run 'kwpnd COMMAND --help' for the options of a command.\n");
 }
@@ -151,6 +160,12 @@ QString renderHelp()
         "  --picture KEY=FILE       register a picture (\"PicFromPictures\" fields); repeatable\n"
         "  --app NAME=VALUE         a member of the host application object: ProductName,\n"
         "                           Title, Major, Minor; repeatable\n"
+        "  --grid KEY=FILE.csv      register a table filled from the CSV file, its first row\n"
+        "                           as column titles (\"GridFromFlexGrids\" fields); repeatable\n"
+        "  --listview KEY=FILE.txt  register a list with one item per line of the file\n"
+        "                           (\"LVFromListviews\" fields); repeatable\n"
+        "  --webbrowser KEY=FILE.html  register a web view showing the file\n"
+        "                           (\"WBFromWebbrowsers\" fields); repeatable\n"
         "  --strict                 exit 3 when any message was reported\n"
         "  -h, --help               this help\n"
         "\n"

@@ -1,4 +1,5 @@
 #include "field_context.h"
+#include "picture_fields.h"
 #include "text_fields.h"
 
 namespace kwpnd {
@@ -25,6 +26,19 @@ const FieldKind kFieldKinds[] = {
     {"delim", drawDelimited},
     {"txtsh", drawFittedText},
     {"watermark", drawWatermark},
+    {"Logo", drawLogo},
+    {"Picture1", drawPicture1},
+    {"Picture2", drawPicture2},
+    {"Picture3", drawPicture3},
+    {"Picture4", drawPicture4},
+    {"PicFromFile", drawPicFromFile},
+    {"PicFromPictures", drawPicFromPictures},
+    {"GridFromFlexGrids", drawGridFromFlexGrids},
+    {"LVFromListviews", drawLVFromListviews},
+    {"WBFromWebbrowsers", drawWBFromWebbrowsers},
+    {"Labels", drawLabels},
+    {"Line", drawLine},
+    {"Circle", drawCircle},
     {"BarcodeSheet", [](FieldContext& ctx) { ctx.host.MakeBarCode(ctx); }},
 };
 }  // namespace

@@ -4,6 +4,8 @@
 // every section, while the kept members carry over to later sections (and
 // later generations of the same window).
 
+#include "barcode_sheet_keys.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -43,6 +45,7 @@ struct FieldRecord {
     std::int32_t Shadow = 0;
     QString Delimeter;
     QString paddedBuffer;    // the buffer of "rsetn"/"rsetc"
+    BarcodeSheetParameters barcode;  // of the last "BarcodeSheet" field
 
     // True once ClearAllVar has run in this window's life.
     bool everReset = false;

@@ -1,5 +1,6 @@
 #include "generation_driver.h"
 
+#include "barcode_sheet_keys.h"
 #include "conversions.h"
 #include "error_handling.h"
 #include "field_context.h"
@@ -113,6 +114,8 @@ void GenerationDriver::generateSection(const QString& name, int index)
             if (!type.isEmpty())
                 record_.Type = type.trimmed();
         });
+        if (record_.Type == QLatin1String("BarcodeSheet"))
+            readBarcodeSheetKeys(*this, record_, host_.dialogs());
         readFieldKeys();
         if (record_.XLeft != 0 || record_.YTop != 0)
             drawField();

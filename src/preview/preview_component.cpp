@@ -174,6 +174,7 @@ void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::option
 
     canvas.ScaleMode(scaleMode_);
     canvas.Move(0, 0);
+    w.canvasPlacementChanged();
     canvas.Picture(backPicture_);
     previewForm_ = window_;
 }

@@ -1,154 +1,217 @@
+// frmKWPNDPreviewA: loading and unloading, showing, the visual parts and
+// what generation reads through the window. Paging, zoom, scrolling, keys and
+// the output commands have files of their own.
 #include "preview_window.h"
 
 #include "engine/conversions.h"
+#include "engine/error_handling.h"
 #include "engine/ini_file_handler.h"
+#include "gradient_painter.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
-#include "page_window.h"
+#include "kwpnd/super_ruler.h"
+#include "preview_form.h"
+#include "preview_visual.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QScrollBar>
 
 namespace kwpnd {
 
-struct frmKWPNDPreviewA::Visual {
-    Surface CerPrvC{kCanvasDesignWidth, kCanvasDesignHeight};
-    Surface picBarCodePicObj;
-    Surface picBarCodeLabel;
-    IniFileHandler readingIni;
-    IniFileHandler secondIni;
-    QString msWindowTitle;
-    bool pagingBarVisible = false;
-    int hScrollMin = 1, hScrollMax = 1, vScrollMin = 1, vScrollMax = 1;
-    std::unique_ptr<PageWindow> window;
-};
-
 frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this) {}
 
-frmKWPNDPreviewA::~frmKWPNDPreviewA() = default;
-
-void frmKWPNDPreviewA::notAvailableYet(const char* operation)
+frmKWPNDPreviewA::~frmKWPNDPreviewA()
 {
-    throw Error(ErrorNumber::NotAvailableYet,
-                QStringLiteral("%1 is not available yet in this version of the preview window")
-                    .arg(QLatin1String(operation)));
+    if (visual_ && visual_->form) {
+        visual_->form->detach();
+        // Widgets outliving the application (a component held until the
+        // process ends) are left to the process's end.
+        if (QCoreApplication::instance())
+            delete visual_->form.data();
+    }
 }
+
+frmKWPNDPreviewA::Visual& frmKWPNDPreviewA::visual()
+{
+    load();
+    return *visual_;
+}
+
+// ---- Load and unload -------------------------------------------------------------
 
 void frmKWPNDPreviewA::load()
 {
     if (visual_)
         return;
-    visual_ = std::make_unique<Visual>();
+    // The visual part exists from here on, so that the steps below (and the
+    // generation among them) find the parts they touch.
+    visual_ = std::make_unique<Visual>(canvasDesignSize_);
     try {
         visual_->CerPrvC.BackColor(0xFFFFFF);
-        visual_->msWindowTitle = driver_.ReadLayoutValue(QStringLiteral("PreviewWindow"), QStringLiteral("Title"));
+        visual_->form = new PreviewForm(*this, visual_->CerPrvC, visual_->picBarCodePicObj,
+                                        visual_->picBarCodeLabel);
+        canvasPlacementChanged();
+        mbShowActiveAdjusterOnly = false;
+        CreateWindowObjects();
+        GetSettingsINI();
+        ApplySettingsINI();
         if (mbPreviewGenerate)
             PreviewGenerate();
-        visual_->pagingBarVisible = mbPaging;
+        visual_->form->picPaging->setVisible(mbPaging);
+        visual_->form->menuItem(QStringLiteral("mnuPopUpGotoPage"))->setVisible(mbPaging);
         InitScrollRanges();
+        ZoomSet();
+        if (goActivePreview()->Rulers()) {
+            CreateRuler();
+        } else {
+            visual_->form->SuperRuler1->hide();
+            visual_->form->SuperRuler2->hide();
+        }
+        canvasPlacementChanged();
     } catch (...) {
         // A window whose load failed is not loaded: the next touch starts again.
+        if (visual_->form) {
+            visual_->form->detach();
+            delete visual_->form.data();
+        }
         visual_.reset();
         throw;
     }
 }
 
-void frmKWPNDPreviewA::unload() { visual_.reset(); }
+void frmKWPNDPreviewA::unload()
+{
+    if (!visual_)
+        return;
+    DestroyObj();
+    if (goActivePreview()->Rulers())
+        DestroyRulers();
+    // The window capture is released with the visual part. The widgets may
+    // be in the middle of their own event (the Exit item, a close): they go
+    // once that event is done, after letting go of the surfaces.
+    if (PreviewForm* form = visual_->form) {
+        form->detach();
+        form->hide();
+        form->deleteLater();
+    }
+    visual_.reset();
+    if (modalLoop_)
+        modalLoop_->quit();
+}
 
-QString frmKWPNDPreviewA::caption() const { return visual_ ? visual_->msWindowTitle : QString(); }
+void frmKWPNDPreviewA::show(bool modal)
+{
+    PreviewForm& window = form();
+    canvasPlacementChanged();
+    if (!modal) {
+        window.show();
+        window.raise();
+        return;
+    }
+    if (window.isVisible() && window.windowModality() != Qt::ApplicationModal)
+        window.hide();  // modality is taken when the window is shown
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    QEventLoop loop;
+    QEventLoop* outer = std::exchange(modalLoop_, &loop);
+    loop.exec(QEventLoop::DialogExec);
+    modalLoop_ = outer;
+}
 
-bool frmKWPNDPreviewA::pagingBarVisible() const { return visual_ && visual_->pagingBarVisible; }
+// ---- Load sequence steps --------------------------------------------------------------
 
-int frmKWPNDPreviewA::hScrollMax() const { return visual_ ? visual_->hScrollMax : 0; }
+void frmKWPNDPreviewA::Form_Paint() { gradientPainter().YellowBlackDown(form()); }
 
-int frmKWPNDPreviewA::vScrollMax() const { return visual_ ? visual_->vScrollMax : 0; }
+void frmKWPNDPreviewA::GetSettingsINI()
+{
+    msWindowTitle = driver_.ReadLayoutValue(QStringLiteral("PreviewWindow"), QStringLiteral("Title"));
+}
+
+void frmKWPNDPreviewA::ApplySettingsINI() { form().setWindowTitle(msWindowTitle); }
+
+void frmKWPNDPreviewA::ZoomSet() { form().Image1->setStretch(true); }
+
+void frmKWPNDPreviewA::CreateWindowObjects()
+{
+    Visual& v = visual();
+    // The window capture object comes first, then the two file handlers.
+    v.readingIni = std::make_unique<IniFileHandler>();
+    v.secondIni = std::make_unique<IniFileHandler>();
+}
+
+void frmKWPNDPreviewA::DestroyObj()
+{
+    if (!visual_)
+        return;
+    visual_->readingIni.reset();
+    visual_->secondIni.reset();
+}
 
 void frmKWPNDPreviewA::InitScrollRanges()
 {
+    Visual& v = visual();
     // The sizes go through their text form, as the scroll bars take whole
     // 16-bit numbers: a canvas beyond 32767 twips overflows here.
     auto range = [](float twips) { return roundToInteger(toNumber(numberText(twips))); };
-    visual_->vScrollMin = 1;
-    visual_->hScrollMin = 1;
-    visual_->vScrollMax = range(visual_->CerPrvC.Height());
-    visual_->hScrollMax = range(visual_->CerPrvC.Width());
+    v.form->VScroll1->setMinimum(1);
+    v.form->HScroll1->setMinimum(1);
+    v.form->VScroll1->setMaximum(range(v.CerPrvC.Height()));
+    v.form->HScroll1->setMaximum(range(v.CerPrvC.Width()));
 }
 
-Surface& frmKWPNDPreviewA::CerPrvC()
+void frmKWPNDPreviewA::ClearPreviewPicBox()
 {
-    load();
-    return visual_->CerPrvC;
+    Surface& canvas = CerPrvC();
+    canvas.Picture(Picture());
+    canvas.Cls();
+    canvas.Tag(QString());
 }
 
-Surface& frmKWPNDPreviewA::picBarCodePicObj()
-{
-    load();
-    return visual_->picBarCodePicObj;
-}
+QString frmKWPNDPreviewA::caption() const { return visual_ ? visual_->form->windowTitle() : QString(); }
 
-Surface& frmKWPNDPreviewA::picBarCodeLabel()
-{
-    load();
-    return visual_->picBarCodeLabel;
-}
+// ---- Visual parts -------------------------------------------------------------------------
+
+PreviewForm& frmKWPNDPreviewA::form() { return *visual().form; }
+Surface& frmKWPNDPreviewA::CerPrvC() { return visual().CerPrvC; }
+Surface& frmKWPNDPreviewA::picBarCodePicObj() { return visual().picBarCodePicObj; }
+Surface& frmKWPNDPreviewA::picBarCodeLabel() { return visual().picBarCodeLabel; }
 
 IniFileHandler& frmKWPNDPreviewA::readingHandler()
 {
-    load();
-    return visual_->readingIni;
+    Visual& v = visual();
+    if (!v.readingIni)
+        throw Error(ErrorNumber::ObjectNotSet);
+    return *v.readingIni;
 }
 
 IniFileHandler& frmKWPNDPreviewA::secondHandler()
 {
-    load();
-    return visual_->secondIni;
+    Visual& v = visual();
+    if (!v.secondIni)
+        throw Error(ErrorNumber::ObjectNotSet);
+    return *v.secondIni;
 }
 
-void frmKWPNDPreviewA::PreviewGenerate() { driver_.PreviewGenerate(); }
+// ---- Rulers ---------------------------------------------------------------------------------
 
-void frmKWPNDPreviewA::PreviewClear()
+void frmKWPNDPreviewA::CreateRuler()
 {
-    picBarCodeLabel().Cls();
-    picBarCodePicObj().Cls();
-    CerPrvC().Cls();
+    PreviewForm& f = form();
+    skipOnError([&] { f.SuperRuler1->Orientation(0); });
+    skipOnError([&] { f.SuperRuler1->ScaleMode(SuperRuler::Milimeters); });
+    skipOnError([&] { f.SuperRuler2->Orientation(1); });
+    skipOnError([&] { f.SuperRuler2->ScaleMode(SuperRuler::Milimeters); });
 }
 
-void frmKWPNDPreviewA::PreviewCopy()
+void frmKWPNDPreviewA::DestroyRulers()
 {
-    const Picture page = CerPrvC().Image();
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        throw Error(ErrorNumber::InvalidProcedureCall, QStringLiteral("No clipboard is available"));
-    clipboard->clear();
-    clipboard->setImage(page.image());
+    PreviewForm& f = form();
+    skipOnError([&] { f.SuperRuler1->MouseTrackingOn(false); });
+    skipOnError([&] { f.SuperRuler2->MouseTrackingOn(false); });
 }
 
-void frmKWPNDPreviewA::PreviewSaveNow(const QString& sFileName) { SavePicture(CerPrvC().Image(), sFileName); }
-
-void frmKWPNDPreviewA::PreviewPrint() { notAvailableYet("PreviewPrint"); }
-
-void frmKWPNDPreviewA::PreviewPrintDirect() { notAvailableYet("PreviewPrintDirect"); }
-
-void frmKWPNDPreviewA::PreviewEmail()
-{
-    Dialogs::current().messageBox(QStringLiteral("email"), MsgButtons::OK, MsgIcon::None, QString());
-}
-
-void frmKWPNDPreviewA::PreviewSettings() { notAvailableYet("PreviewSettings"); }
-
-void frmKWPNDPreviewA::cmdPages_Click(std::int16_t) { notAvailableYet("Paging"); }
-
-void frmKWPNDPreviewA::show(bool modal)
-{
-    load();
-    if (!visual_->window)
-        visual_->window = std::make_unique<PageWindow>(visual_->CerPrvC);
-    visual_->window->setWindowTitle(visual_->msWindowTitle);
-    if (modal)
-        visual_->window->exec();
-    else
-        visual_->window->show();
-}
+// ---- What generation reads through the window -------------------------------------------------
 
 QString frmKWPNDPreviewA::watermark() { return goActivePreview()->Watermark(); }
 

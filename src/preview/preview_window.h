@@ -1,23 +1,30 @@
 #pragma once
 // frmKWPNDPreviewA: the preview window of a preview component. It holds the
-// page canvas on which pages are generated and the output commands that act
-// on it. The window object lives as long as its component keeps it; its
-// visual part (canvas, composing surfaces, file handlers) exists only while
-// it is loaded, and the first touch of that part loads it.
+// page canvas on which pages are generated, lets a person scroll, zoom and
+// page through it, and offers the output commands through keys and a popup
+// menu.
+//
+// The window object lives as long as its component keeps it. Its visual part
+// (the widgets of PreviewForm, the canvas and composing surfaces, the file
+// handlers) exists only while it is loaded; the first touch of that part
+// loads it, and closing the window unloads it again while the members below
+// and the private state stay.
 
 #include "engine/generation_driver.h"
 #include "engine/generation_host.h"
 #include "kwpnd/surface.h"
 
 #include <QPointer>
+#include <QSizeF>
 #include <QString>
 #include <memory>
 
-class QDialog;
+class QEventLoop;
 
 namespace kwpnd {
 
 class IniFileHandler;
+class PreviewForm;
 
 class frmKWPNDPreviewA : public GenerationHost {
 public:
@@ -38,35 +45,97 @@ public:
     bool mbGuides = false;
     bool mbAdjusters = false;
 
+    // ---- Lifetime -----------------------------------------------------------
     bool isLoaded() const { return visual_ != nullptr; }
-    void load();     // Form_Load (runs only when not loaded)
-    void unload();   // Form_Unload
-    QString caption() const;
-    bool pagingBarVisible() const;
-    int hScrollMax() const;
-    int vScrollMax() const;
+    void load();     // Form_Load; nothing when already loaded
+    void unload();   // Form_Unload, then the visual part goes
+    // Shows the window (loading it first); a modal show returns when the
+    // window has been closed.
+    void show(bool modal);
+    // The size of the canvas the next load creates (twips).
+    void canvasDesignSize(const QSizeF& twips) { canvasDesignSize_ = twips; }
 
-    // Visual parts: each touch loads the window first.
+    // ---- Visual parts: each touch loads the window first ---------------------
+    PreviewForm& form();
     Surface& CerPrvC();
     Surface& picBarCodePicObj();
     Surface& picBarCodeLabel();
+    // Places the canvas's widget where the canvas's Left and Top say.
+    void canvasPlacementChanged();
 
-    // Generation and the output commands.
+    // Window caption; empty when not loaded.
+    QString caption() const;
+
+    // ---- Load sequence steps -------------------------------------------------
+    void Form_Paint();
+    void GetSettingsINI();
+    void ApplySettingsINI();
+    void ZoomSet();
+    void CreateWindowObjects();
+    void DestroyObj();
+    void InitScrollRanges();
+    void ClearPreviewPicBox();
+
+    // ---- Paging, zoom, scrolling, rulers -------------------------------------
+    void cmdPages_Click(std::int16_t Index);
+    void GoToPage(double dPageNumber) {}
+    void Command1_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Command1_MouseUp(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void ZoomPreview(std::int16_t Index);
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void CreateRuler();
+    void DestroyRulers();
+
+    // The zoom view's placement, in the canvas's own units.
+    QRectF image1Rect();
+    void image1Rect(const QRectF& units);
+
+    // ---- Keys and the preview menu --------------------------------------------
+    // Key codes and shift state as the classic codes (input_codes.h). Returns
+    // whether the key is one of the window's shortcuts.
+    bool Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    void mnuPopUpGenerate_Click();
+    void mnuPopUpGuides_Click();
+    void mnuPopUpAdjusters_Click();
+    // Opens the preview menu at a screen position (a right click on the canvas).
+    void showPreviewMenu(const QPoint& globalPosition);
+
+    // ---- Barcode sheets: the composing surfaces and their menu -------------------
+    void mnuBarcodeSheetMenuCopyBarcode_Click();
+    void mnuBarcodeSheetMenuHideLabel_Click();
+    void mnuBarcodeSheetMenuShowbarCode_Click();
+    void picBarCodePicObj_DblClick();
+    // The label text editor; generates the preview again when it completes.
+    void picBarCodeLabel_DblClick();
+    // Opens the barcode sheet menu at a screen position (a right click on the
+    // label surface).
+    void showBarcodeSheetMenu(const QPoint& globalPosition);
+    // Shows and places the views of the composing surfaces as the surfaces'
+    // Visible, Left, Top and size say.
+    void syncComposingViews();
+
+    // ---- Output commands -------------------------------------------------------
     void PreviewGenerate();
     void PreviewClear();
     void PreviewCopy() override;
+    void PreviewSave();
     void PreviewSaveNow(const QString& sFileName);
     void PreviewPrint();
     void PreviewPrintDirect() override;
     void PreviewEmail();
     void PreviewSettings();
-    void cmdPages_Click(std::int16_t index);
+    void PreviewSettingsRefresh();
 
-    void show(bool modal);
+    // Printer settings of the last direct print.
+    std::int16_t printCopies() const { return miPrintCopies; }
+    std::int16_t printShowDialog() const { return miPrintShowDialog; }
+    // The printer chosen in the print dialog; empty: the default printer.
+    QString chosenPrinter() const { return chosenPrinter_; }
 
     GenerationDriver& driver() { return driver_; }
 
-    // GenerationHost
+    // ---- GenerationHost --------------------------------------------------------
     Surface& canvas() override { return CerPrvC(); }
     QString settingFile() const override { return msSettingFile; }
     QString dataFile() const override { return msDataFile; }
@@ -80,13 +149,30 @@ public:
     QObject* applicationObject() override { return moAppobjectFromClass.data(); }
     bool guidesOn() const override { return mbGuides; }
     bool adjustersOn() const override { return mbAdjusters; }
+    Picture captureWindow(QObject* control) override;
+    void MakeBarCode(FieldContext& ctx) override;
 
 private:
     struct Visual;
-    void InitScrollRanges();
-    [[noreturn]] static void notAvailableYet(const char* operation);
+    Visual& visual();
+    // Reads a "Printer" key as a 16-bit number (the leading number, rounded).
+    std::int16_t printerSetting(const QString& key);
+    void readPrinterSettings();
+    void printOneCopy();
 
+    // Private state kept while the window is unloaded.
+    QString msWindowTitle;
+    bool mbZoomButtonDown = false;
+    bool mbShowActiveAdjusterOnly = false;
+    std::int16_t miPrintCopies = 0;
+    std::int16_t miPrintShowDialog = 0;
+    QString chosenPrinter_;
+
+    QSizeF canvasDesignSize_{kCanvasDesignWidth, kCanvasDesignHeight};
     std::unique_ptr<Visual> visual_;
+    // Numbering and stamping state of barcode sheets, kept for the window's life.
+    std::shared_ptr<class BarcodeLabelComposer> barcodeComposer_;
+    QEventLoop* modalLoop_ = nullptr;
     GenerationDriver driver_;
 };
 

@@ -9,9 +9,11 @@
 #include "kwpnd/collection.h"
 #include "kwpnd/dialogs.h"
 #include "kwpnd/surface.h"
+#include "surface/window_capture.h"
 
 #include <QObject>
 #include <QStringList>
+#include <map>
 
 namespace kwpnd::test {
 
@@ -38,7 +40,15 @@ public:
     {
         return objectOf(controls.Item(key));
     }
-    Picture componentPicture(const QString&) override { return {}; }
+    Picture componentPicture(const QString& name) override
+    {
+        const auto it = componentPictures.find(name);
+        return it == componentPictures.end() ? Picture() : it->second;
+    }
+    Picture captureWindow(QObject* control) override
+    {
+        return WindowCapture().CaptureAnyWindow(windowHandleOf(control));
+    }
     QObject* applicationObject() override { return app; }
     Dialogs& dialogs() override { return *dialogs_; }
     bool guidesOn() const override { return guides; }
@@ -68,6 +78,7 @@ public:
 
     QString layout, data, watermarkText;
     Collection strings, pictures, controls;
+    std::map<QString, Picture> componentPictures;  // "Logo", "Picture1" ...
     QObject* app = nullptr;
     bool guides = false, adjusters = false;
     QStringList calls;

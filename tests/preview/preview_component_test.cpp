@@ -205,22 +205,18 @@ TEST_F(PreviewComponent, FieldSelectReachesTheHandlerByReference)
     EXPECT_EQ(field, QStringLiteral("Total!"));
 }
 
-TEST_F(PreviewComponent, CommandsOfTheWindowIssueSayTheyAreNotAvailable)
+TEST_F(PreviewComponent, CommandMethodsReachTheWindow)
 {
     auto c = clsKWPNDPreviewA::create();
-    for (auto command : {&clsKWPNDPreviewA::PrintNow, &clsKWPNDPreviewA::GoToPageFirst,
-                         &clsKWPNDPreviewA::GoToPageNext}) {
-        try {
-            (c.get()->*command)();
-            ADD_FAILURE() << "no error";
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), 445);
-            EXPECT_TRUE(e.description().contains(QStringLiteral("not available yet")));
-        }
-    }
+    c->SettingFile(layout);
+    c->PrintNow();  // no "Printer" section: the direct print makes no copy
+    c->GoToPageFirst();
+    EXPECT_EQ(c->window().CerPrvC().Tag(), QString());
     c->Email();
-    ASSERT_EQ(dialogs->shown().size(), 1u);
-    EXPECT_EQ(dialogs->shown()[0].text, QStringLiteral("email"));
+    ASSERT_EQ(dialogs->shown().size(), 2u);
+    EXPECT_EQ(dialogs->shown()[0].text, QStringLiteral("print direct"));
+    EXPECT_EQ(dialogs->shown()[0].caption, QStringLiteral("0"));
+    EXPECT_EQ(dialogs->shown()[1].text, QStringLiteral("email"));
 }
 
 }  // namespace

@@ -1,0 +1,178 @@
+// Barcode symbols per second: each encoder drawing on a surface, and a whole
+// sheet of 30 sequentially numbered EAN-13 labels, against libzint encoding
+// the same data into a bitmap at scale 1 in the same run. Divide the
+// items_per_second of a BM_Kwpnd* row by that of its BM_Zint* row for the
+// ratio.
+
+#include "barcode/code39.h"
+#include "barcode/ean13.h"
+#include "barcode/evalbar.h"
+#include "barcode/label_sheet.h"
+#include "kwpnd/barcode_upc.h"
+#include "kwpnd/dialogs.h"
+#include "kwpnd/surface.h"
+
+#include <benchmark/benchmark.h>
+#include <cstring>
+
+#ifdef KWPND_HAVE_ZINT
+#include <zint.h>
+#endif
+
+namespace {
+
+using namespace kwpnd;
+
+const QString kCode39Data = QStringLiteral("KWP-1042");
+const QString kEANData = QStringLiteral("400638133393");
+const QString kUPCData = QStringLiteral("03600029145");
+
+// A fresh symbol each time: the surface is erased as the composer erases it.
+void BM_KwpndCode39(benchmark::State& state)
+{
+    Surface surface(3000, 1500);
+    for (auto _ : state) {
+        surface.BackColor(0xFFFFFF);
+        DrawCode39(kCode39Data, surface, kCode39Data, false, 0, 60);
+        benchmark::DoNotOptimize(surface.CurrentY());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KwpndCode39);
+
+void BM_KwpndEvalbar(benchmark::State& state)
+{
+    Surface surface(4000, 1000);
+    for (auto _ : state) {
+        std::int16_t x = 10;
+        DrawEvalbar(kCode39Data, QString(), kCode39Data, surface, 50, 550, x, 20);
+        benchmark::DoNotOptimize(x);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KwpndEvalbar);
+
+void BM_KwpndEAN13(benchmark::State& state)
+{
+    Surface surface(1680, 1000);
+    for (auto _ : state) {
+        surface.BackColor(0xFFFFFF);
+        DrawEAN13(kEANData, surface);
+        benchmark::DoNotOptimize(surface.CurrentY());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KwpndEAN13);
+
+void BM_KwpndUPC(benchmark::State& state)
+{
+    Surface surface(2100, 1000);
+    for (auto _ : state) {
+        surface.BackColor(0xFFFFFF);
+        clsKWPNDBarcodeUPC11 upc;
+        upc.BarCodePicObj(&surface);
+        upc.BarCodeData(kUPCData);
+        benchmark::DoNotOptimize(upc.DrawBarcode());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KwpndUPC);
+
+// A window whose data file lives in memory: the sheet costs only composing
+// and stamping.
+class MemoryWindow : public LabelSheetWindow {
+public:
+    Surface& canvas() override { return canvas_; }
+    Surface& picBarCodePicObj() override { return symbol_; }
+    Surface& picBarCodeLabel() override { return label_; }
+    QString ReadDataValue(const QString&, const QString& key) override
+    {
+        return key == QLatin1String("BarcodeData") ? QStringLiteral("400638133390") : QStringLiteral("Northwind");
+    }
+    void WriteDataValue(const QString&, const QString&, const QString& text) override { endNumber = text; }
+    Dialogs& dialogs() override { return dialogs_; }
+
+    Surface canvas_{11906, 16838}, symbol_{1680, 960}, label_{3800, 1600};
+    HeadlessDialogs dialogs_{true};
+    QString endNumber;
+};
+
+FieldRecord thirtyLabelSheet()
+{
+    FieldRecord f;
+    f.sectionName = QStringLiteral("Labels");
+    f.XLeft = 150;
+    f.YTop = 150;
+    f.Width = 3800;
+    f.Height = 1600;
+    f.XSpacing = f.YSpacing = 100;
+    f.XCount = 3;
+    f.YCount = 10;
+    f.FontName = QStringLiteral("Arial");
+    f.FontSize = 8;
+    BarcodeSheetParameters& p = f.barcode;
+    p.BarCodeSymbol = QStringLiteral("ean13");
+    p.BarCodeSequential = 1;
+    p.BarCodeLabelAuto = 1;
+    p.BarCodeHeader = p.BarCodeFooter = 1;
+    p.BarCodeHeaderX = 200;
+    p.BarCodeHeaderY = 100;
+    p.BarCodeFooterX = 200;
+    p.BarCodeFooterY = 1300;
+    p.BarCodeBackcolor = p.BarCodeLabelBackcolor = QStringLiteral("255,255,255");
+    p.BarCodeLabelDiff = 1;
+    p.BarCodeLabelDiffX = 840;
+    p.BarCodeLabelDiffY = 480;
+    p.BarCodeLabelscale = p.BarCodeObjectscale = 1;
+    return f;
+}
+
+void BM_KwpndSheetOf30(benchmark::State& state)
+{
+    MemoryWindow window;
+    const FieldRecord field = thirtyLabelSheet();
+    BarcodeLabelComposer composer;
+    for (auto _ : state) {
+        window.canvas_.BackColor(0xFFFFFF);
+        window.canvas_.CurrentX(float(field.XLeft));
+        window.canvas_.CurrentY(float(field.YTop));
+        composer.drawSheet(window, field);
+        benchmark::DoNotOptimize(composer.number());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KwpndSheetOf30)->Unit(benchmark::kMillisecond);
+
+#ifdef KWPND_HAVE_ZINT
+// One symbol encoded and rendered to zint's bitmap at scale 1.
+void encodeWithZint(benchmark::State& state, int symbology, const char* data, int symbols)
+{
+    zint_symbol* symbol = ZBarcode_Create();
+    for (auto _ : state) {
+        for (int i = 0; i < symbols; ++i) {
+            ZBarcode_Clear(symbol);
+            symbol->symbology = symbology;
+            symbol->scale = 1;
+            const int status = ZBarcode_Encode_and_Buffer(symbol, reinterpret_cast<const unsigned char*>(data),
+                                                          int(std::strlen(data)), 0);
+            if (status >= ZINT_ERROR)
+                state.SkipWithError(symbol->errtxt);
+            benchmark::DoNotOptimize(symbol->bitmap);
+        }
+    }
+    ZBarcode_Delete(symbol);
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_ZintCode39(benchmark::State& state) { encodeWithZint(state, BARCODE_CODE39, "KWP-1042", 1); }
+BENCHMARK(BM_ZintCode39);
+void BM_ZintEAN13(benchmark::State& state) { encodeWithZint(state, BARCODE_EANX, "400638133393", 1); }
+BENCHMARK(BM_ZintEAN13);
+void BM_ZintUPC(benchmark::State& state) { encodeWithZint(state, BARCODE_UPCA, "03600029145", 1); }
+BENCHMARK(BM_ZintUPC);
+// Thirty EAN-13 symbols: the reference for a sheet.
+void BM_ZintSheetOf30(benchmark::State& state) { encodeWithZint(state, BARCODE_EANX, "400638133393", 30); }
+BENCHMARK(BM_ZintSheetOf30)->Unit(benchmark::kMillisecond);
+#endif
+
+}  // namespace

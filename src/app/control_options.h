@@ -1,0 +1,41 @@
+#pragma once
+// Host controls for the command line: the widgets that --grid, --listview and
+// --webbrowser build from files and register with the preview component, so
+// that fields capturing registered controls render without a host program.
+
+#include "command_line.h"
+
+#include <QList>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace kwpnd {
+class clsKWPNDPreviewA;
+}
+
+namespace kwpnd::app {
+
+class CommandLineControls {
+public:
+    CommandLineControls();
+    ~CommandLineControls();
+    CommandLineControls(const CommandLineControls&) = delete;
+    CommandLineControls& operator=(const CommandLineControls&) = delete;
+
+    // Builds the widgets the options name and registers each under its key.
+    // The widgets live as long as this object. A file that cannot be read,
+    // or a page that does not load, throws kwpnd::Error naming the option.
+    void registerWith(clsKWPNDPreviewA& component, const RenderOptions& options);
+
+private:
+    std::vector<std::unique_ptr<QWidget>> widgets_;
+};
+
+// The rows of CSV text: fields separated by commas, quoted fields may hold
+// commas, line breaks and doubled quotes. A last empty line is no row.
+QList<QStringList> parseCsv(const QString& text);
+
+}  // namespace kwpnd::app

@@ -1,0 +1,249 @@
+#include "preview_command.h"
+
+#include "component_setup.h"
+#include "control_options.h"
+#include "kwpnd/dialogs.h"
+#include "kwpnd/error.h"
+#include "kwpnd/preview.h"
+#include "preview/preview_form.h"
+#include "preview/preview_window.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QObject>
+#include <cstdio>
+
+namespace kwpnd::app {
+
+namespace {
+
+PageOption pageOption(const QString& value)
+{
+    // KEY=LAYOUT[,DATA]
+    const qsizetype eq = value.indexOf(QLatin1Char('='));
+    if (eq <= 0 || eq == value.size() - 1)
+        throw UsageError{QStringLiteral("--page expects KEY=LAYOUT[,DATA], got '%1'").arg(value)};
+    const QString files = value.mid(eq + 1);
+    const qsizetype comma = files.indexOf(QLatin1Char(','));
+    return {value.left(eq), comma < 0 ? files : files.left(comma), comma < 0 ? QString() : files.mid(comma + 1)};
+}
+
+// The window's own options; everything else is render's.
+struct WindowFlag {
+    const char* name;
+    bool WindowOptions::*flag;
+};
+constexpr WindowFlag kFlags[] = {
+    {"--rulers", &WindowOptions::rulers},
+    {"--guides", &WindowOptions::guides},
+    {"--adjusters", &WindowOptions::adjusters},
+    {"--paging", &WindowOptions::paging},
+};
+
+bool onRealDisplay()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+}  // namespace
+
+void printProblem(const QString& message)
+{
+    const QByteArray line = (QStringLiteral("kwpnd: ") + message).toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
+    std::fflush(stderr);
+}
+
+WindowOptions parseWindowOptions(const QStringList& args, bool preview)
+{
+    WindowOptions o;
+    QStringList rest;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString arg = args[i];
+        QString value;
+        const bool inlineValue = arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='));
+        if (inlineValue) {
+            const qsizetype eq = arg.indexOf(QLatin1Char('='));
+            value = arg.mid(eq + 1);
+            arg = arg.left(eq);
+        }
+        if (arg == QLatin1String("-o") || arg == QLatin1String("--output"))
+            throw UsageError{QStringLiteral("%1 takes no output file (-o)").arg(preview ? "preview" : "print")};
+        const bool takesValue = arg == QLatin1String("--page") || arg == QLatin1String("--screenshot");
+        const WindowFlag* flag = nullptr;
+        for (const WindowFlag& f : kFlags)
+            if (arg == QLatin1String(f.name))
+                flag = &f;
+        if (!preview || (!takesValue && !flag)) {
+            rest << args[i];
+            continue;
+        }
+        if (flag) {
+            o.*(flag->flag) = true;
+            continue;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+            value = args[++i];
+        }
+        if (arg == QLatin1String("--page")) {
+            o.pages.push_back(pageOption(value));
+        } else {
+            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+                throw UsageError{QStringLiteral("--screenshot expects a .png file, got '%1'").arg(value)};
+            o.screenshot = value;
+        }
+    }
+    // Render's reader wants an output file: give it one it will not use.
+    o.render = parseRenderOptions(rest << QStringLiteral("--output=unused.png"));
+    o.render.output.clear();
+    return o;
+}
+
+bool previewWantsDisplay(const QStringList& args)
+{
+    for (const QString& a : args)
+        if (a == QLatin1String("--screenshot") || a.startsWith(QLatin1String("--screenshot=")))
+            return false;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// ---- Opening the document ---------------------------------------------------------
+
+struct OpenDocument::Host {
+    CommandLineControls controls;  // outlive the component that registers them
+    QObject application;           // the host application object: members by name
+};
+
+OpenDocument::OpenDocument(const WindowOptions& w) : host_(std::make_unique<Host>())
+{
+    const RenderOptions& o = w.render;
+    auto component = clsKWPNDPreviewA::create();
+    for (const auto& [name, value] : o.appMembers)
+        host_->application.setProperty(name.toUtf8().constData(), value);
+    QObject* application = o.appMembers.empty() ? nullptr : &host_->application;
+
+    try {
+        applyRenderOptions(*component, o, host_->controls);
+        component->Rulers(w.rulers);
+        component->Guides(w.guides);
+        component->Adjusters(w.adjusters);
+        component->Paging(w.paging);
+    } catch (const Error& e) {
+        printProblem(describe(e));
+        return;
+    }
+
+    try {
+        component->SettingFile(o.layout);
+        component->DataFile(o.data);
+        component->PreviewGenerate(true);
+        component->InitialiseForm(o.height, o.width, {}, {}, application);
+    } catch (const Error& e) {
+        printProblem(QStringLiteral("cannot open layout %1: %2").arg(o.layout, describe(e)));
+        return;
+    }
+
+    // Each page is generated on the canvas and registered; then the
+    // document's own page is generated again on top.
+    for (const PageOption& page : w.pages) {
+        try {
+            component->SettingFile(page.layout);
+            component->DataFile(page.data.isEmpty() ? o.data : page.data);
+            component->PreviewGenerate(true);
+            component->Clear();
+            component->Generate();
+            component->AddToPages(page.key);
+        } catch (const Error& e) {
+            printProblem(QStringLiteral("cannot add page %1 (%2): %3").arg(page.key, page.layout, describe(e)));
+            return;
+        }
+    }
+    try {
+        if (!w.pages.empty()) {
+            component->SettingFile(o.layout);
+            component->DataFile(o.data);
+            component->PreviewGenerate(true);
+            component->Clear();
+        }
+        component->Generate();
+    } catch (const Error& e) {
+        printProblem(QStringLiteral("generation failed: ") + describe(e));
+        return;
+    }
+    component_ = std::move(component);
+}
+
+OpenDocument::~OpenDocument() = default;
+
+// ---- preview ------------------------------------------------------------------------
+
+int runPreviewCommand(const QStringList& args)
+{
+    const WindowOptions o = parseWindowOptions(args, true);
+    const bool person = o.screenshot.isEmpty();
+    if (person && !onRealDisplay()) {
+        printProblem(QStringLiteral("no display to show the window on (give --screenshot FILE.png to take "
+                                    "a picture of it instead)"));
+        return kFailed;
+    }
+    auto dialogs = std::make_shared<HeadlessDialogs>();
+    if (!person)
+        Dialogs::setCurrent(dialogs);
+
+    OpenDocument document(o);
+    clsKWPNDPreviewA* component = document.component();
+    if (!component)
+        return kFailed;
+    if (person) {
+        component->ShowUI(nullptr, true);
+        return kOk;
+    }
+
+    component->ShowUI(nullptr, false);
+    frmKWPNDPreviewA& window = component->window();
+    QApplication::processEvents();
+    const QImage shot = window.form().grab().toImage();
+    window.unload();
+    QImageWriter writer(o.screenshot, "png");
+    if (!writer.write(shot)) {
+        printProblem(QStringLiteral("cannot write %1: %2").arg(o.screenshot, writer.errorString()));
+        return kFailed;
+    }
+    if (o.render.strict && !dialogs->shown().empty())
+        return kReported;
+    return kOk;
+}
+
+QString previewHelp()
+{
+    return QStringLiteral(
+        "Usage: kwpnd preview LAYOUT [-d DATA] [render's options] [--rulers] [--guides]\n"
+        "                     [--adjusters] [--paging] [--page KEY=LAYOUT[,DATA]]...\n"
+        "                     [--screenshot FILE.png]\n"
+        "\n"
+        "Opens the preview window of LAYOUT as a host application does: the page\n"
+        "generated on its canvas, to zoom, scroll, page through, print, save and copy.\n"
+        "The command ends when the window is closed.\n"
+        "\n"
+        "Options (besides render's options but -o; see 'kwpnd render --help'):\n"
+        "  --rulers                 show the rulers along the page\n"
+        "  --guides                 draw each field's guide cross\n"
+        "  --adjusters              put adjusters on the fields\n"
+        "  --paging                 show the paging bar\n"
+        "  --page KEY=LAYOUT[,DATA] generate LAYOUT (with DATA, or the document's data)\n"
+        "                           and register it for paging under KEY; repeatable\n"
+        "  --screenshot FILE.png    take a picture of the whole window instead of\n"
+        "                           showing it, and end (needs no display)\n"
+        "  -h, --help               this help\n"
+        "\n"
+        "Keys in the window: Ctrl+P print, Ctrl+S save, Ctrl+C copy, Ctrl+L clear,\n"
+        "F5 generate, F7 settings; right-click the page for the preview menu.\n"
+        "Exit status: 0 shown (or picture written), 1 layout unreadable or picture\n"
+        "not written, 2 usage error, 3 messages reported under --strict.\n");
+}
+
+}  // namespace kwpnd::app

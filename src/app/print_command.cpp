@@ -1,0 +1,58 @@
+// kwpnd print: generates the document and runs the window's Print command,
+// every dialog answered at once (the print dialog keeps the default printer).
+#include "kwpnd/dialogs.h"
+#include "kwpnd/preview.h"
+#include "preview_command.h"
+
+namespace kwpnd::app {
+
+namespace {
+// A report of the print command's own failure: the error number as caption.
+bool isFailureReport(const HeadlessDialogs::Shown& shown)
+{
+    bool number = false;
+    shown.caption.toInt(&number);
+    return number && shown.icon == MsgIcon::Information;
+}
+}  // namespace
+
+int runPrintCommand(const QStringList& args)
+{
+    const WindowOptions o = parseWindowOptions(args, false);
+    auto dialogs = std::make_shared<HeadlessDialogs>();
+    Dialogs::setCurrent(dialogs);
+
+    OpenDocument document(o);
+    clsKWPNDPreviewA* component = document.component();
+    if (!component)
+        return kFailed;
+    const std::size_t beforePrinting = dialogs->shown().size();
+    component->PrintNow();
+    for (std::size_t i = beforePrinting; i < dialogs->shown().size(); ++i)
+        if (isFailureReport(dialogs->shown()[i]))
+            return kFailed;
+    if (o.render.strict && beforePrinting > 0)
+        return kReported;
+    return kOk;
+}
+
+QString printHelp()
+{
+    return QStringLiteral(
+        "Usage: kwpnd print LAYOUT [-d DATA] [render's options but -o]\n"
+        "\n"
+        "Generates the page of LAYOUT and prints it as the preview window's Print\n"
+        "command does: the layout's [Printer] section gives the number of copies\n"
+        "(copies), their titles (copytitle1, copytitle2, ...) and whether the print\n"
+        "dialog is offered (ShowDialog=1; here it is answered at once and keeps the\n"
+        "default printer). Each copy is a print job of its own on the default printer\n"
+        "(CUPS; CUPS_SERVER chooses the scheduler).\n"
+        "\n"
+        "Messages, copy titles among them, are written to standard error as\n"
+        "'CAPTION: TEXT'.\n"
+        "Exit status: 0 printed (or nothing to print), 1 layout unreadable or the\n"
+        "printing failed (no printer: error 482), 2 usage error, 3 messages reported\n"
+        "while generating under --strict.\n");
+}
+
+}  // namespace kwpnd::app

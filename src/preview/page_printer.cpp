@@ -1,0 +1,50 @@
+#include "page_printer.h"
+
+#include "kwpnd/error.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace kwpnd {
+
+namespace {
+[[noreturn]] void printerError(const QString& detail)
+{
+    throw Error(ErrorNumber::PrinterError, QStringLiteral("Printer error: ") + detail);
+}
+
+// Without this check a missing printer would print "successfully" into a
+// nameless PDF file, as the print system falls back to one.
+QPrinterInfo printerNamed(const QString& name)
+{
+    const QPrinterInfo info = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        printerError(name.isEmpty() ? QStringLiteral("no printer is installed")
+                                    : QStringLiteral("there is no printer named %1").arg(name));
+    if (info.state() == QPrinter::Error)
+        printerError(QStringLiteral("the printer %1 is stopped").arg(info.printerName()));
+    return info;
+}
+}  // namespace
+
+void printPage(const Picture& page, const QString& printerName, const QString& documentName)
+{
+    const QPrinterInfo info = printerNamed(printerName);
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setCopyCount(1);
+    printer.setDocName(documentName);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        printerError(QStringLiteral("cannot start a print job on %1").arg(info.printerName()));
+    painter.setRenderHint(QPainter::LosslessImageRendering);  // bars stay sharp
+    const double inchesWide = page.widthTwips() / 1440.0, inchesHigh = page.heightTwips() / 1440.0;
+    if (!page.isEmpty())
+        page.draw(painter, QRectF(0, 0, inchesWide * printer.logicalDpiX(), inchesHigh * printer.logicalDpiY()));
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        printerError(QStringLiteral("the job could not be sent to %1").arg(info.printerName()));
+}
+
+}  // namespace kwpnd

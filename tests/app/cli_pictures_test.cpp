@@ -1,0 +1,182 @@
+// Pictures, shapes and host controls from the command line: the shapes
+// example, and the widgets --grid, --listview and --webbrowser register.
+
+#include "command_line.h"
+#include "control_options.h"
+#include "kwpnd/error.h"
+#include "kwpnd/preview.h"
+#include "support/test_support.h"
+#include "surface/window_capture.h"
+
+#include <QListWidget>
+#include <QProcess>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+namespace kwpnd::test {
+namespace {
+
+struct ToolRun {
+    int status;
+    QString err;
+};
+
+// The tool, run in the repository's root folder like the demo.
+ToolRun kwpndInSource(const QStringList& args)
+{
+    QProcess p;
+    p.setWorkingDirectory(QStringLiteral(KWPND_SOURCE_DIR));
+    p.start(QStringLiteral(KWPND_CLI), args);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList shapesArguments(const QString& out)
+{
+    return {QStringLiteral("render"), QStringLiteral("examples/shapes/layout.ini"), QStringLiteral("-d"),
+            QStringLiteral("examples/shapes/data.ini"), QStringLiteral("--logo"), QStringLiteral("examples/shapes/logo.png"),
+            QStringLiteral("--grid"), QStringLiteral("Orders=examples/shapes/orders.csv"), QStringLiteral("-o"), out};
+}
+
+int darkPixels(const QImage& image, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += qGray(image.pixel(x, y)) < 100;
+    return n;
+}
+
+TEST(CliPictures, RendersTheShapesExample)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("shapes.png"));
+    const ToolRun r = kwpndInSource(shapesArguments(out));
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    // Only the captured table may be reported, and only while capturing is
+    // not offered by the window.
+    for (const QString& line : r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        EXPECT_TRUE(line.startsWith(QStringLiteral("445: ")) && line.endsWith(QStringLiteral("\\nOrders")))
+            << line.toStdString();
+    const QImage page = QImage(out).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(page.size(), QSize(794, 1123));
+    // The header band's light blue, the logo's blue in the header, in the
+    // grid of twelve and stretched, and the seal's red.
+    EXPECT_GT(countPixels(page, 0xE6EEF8), 20000);
+    EXPECT_GT(countPixels(page, 0x1F3A93, QRect(50, 50, 80, 60)), 1000);
+    EXPECT_GT(countPixels(page, 0xF2C11E, QRect(30, 250, 380, 220)), 12 * 300);
+    EXPECT_GT(countPixels(page, 0x1F3A93, QRect(30, 790, 230, 150)), 15000);
+    EXPECT_GT(countPixels(page, 0xC81E1E), 500);
+}
+
+TEST(CliPictures, CapturedTableRendersFromTheCommandLine)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("shapes.png"));
+    const ToolRun r = kwpndInSource(shapesArguments(out) + QStringList{QStringLiteral("--strict")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    // The table at (12.5, 7.4) units: its cell texts' ink right of the grid.
+    const QImage page(out);
+    EXPECT_GT(darkPixels(page, QRect(455, 270, 300, 150)), 300);
+}
+
+TEST(CliPictures, ControlOptionsParseAndNeedKeys)
+{
+    const app::RenderOptions o = app::parseRenderOptions(
+        {QStringLiteral("l.ini"), QStringLiteral("--grid"), QStringLiteral("Orders=a.csv"), QStringLiteral("--listview=Names=b.txt"),
+         QStringLiteral("--webbrowser"), QStringLiteral("Page=c.html"), QStringLiteral("-o"), QStringLiteral("x.png")});
+    ASSERT_EQ(o.grids.size(), 1u);
+    EXPECT_EQ(o.grids[0], std::make_pair(QStringLiteral("Orders"), QStringLiteral("a.csv")));
+    ASSERT_EQ(o.listviews.size(), 1u);
+    EXPECT_EQ(o.listviews[0], std::make_pair(QStringLiteral("Names"), QStringLiteral("b.txt")));
+    ASSERT_EQ(o.webbrowsers.size(), 1u);
+    EXPECT_EQ(o.webbrowsers[0].second, QStringLiteral("c.html"));
+    for (const char* option : {"--grid", "--listview", "--webbrowser"})
+        EXPECT_THROW(app::parseRenderOptions({QStringLiteral("l.ini"), QLatin1String(option), QStringLiteral("a.csv"),
+                                              QStringLiteral("-o"), QStringLiteral("x.png")}),
+                     app::UsageError)
+            << option;
+}
+
+TEST(CliPictures, CsvRows)
+{
+    const QList<QStringList> rows =
+        app::parseCsv(QStringLiteral("Item,Price\r\n\"Washers, steel\",0.03\n\"Say \"\"hi\"\"\",\"two\nlines\"\n,\n"));
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], (QStringList{QStringLiteral("Item"), QStringLiteral("Price")}));
+    EXPECT_EQ(rows[1], (QStringList{QStringLiteral("Washers, steel"), QStringLiteral("0.03")}));
+    EXPECT_EQ(rows[2], (QStringList{QStringLiteral("Say \"hi\""), QStringLiteral("two\nlines")}));
+    EXPECT_EQ(rows[3], (QStringList{QString(), QString()}));
+    EXPECT_EQ(app::parseCsv(QStringLiteral("a,b")).size(), 1);
+    EXPECT_TRUE(app::parseCsv(QString()).isEmpty());
+}
+
+TEST(CliPictures, ControlsAreBuiltFromFilesAndCapturable)
+{
+    QTemporaryDir dir;
+    app::RenderOptions o;
+    o.grids = {{QStringLiteral("Orders"), QStringLiteral(KWPND_SOURCE_DIR "/examples/shapes/orders.csv")}};
+    o.listviews = {{QStringLiteral("Names"), writeFile(dir, QStringLiteral("names.txt"), "alpha\r\nbeta\ngamma\n")}};
+    o.webbrowsers = {{QStringLiteral("Page"),
+                      writeFile(dir, QStringLiteral("page.html"),
+                                "<html><body style='margin:0;background:#fff'>"
+                                "<div style='width:200px;height:100px;background:#f00'></div></body></html>")}};
+    auto component = clsKWPNDPreviewA::create();
+    app::CommandLineControls controls;
+    controls.registerWith(*component, o);
+
+    auto* table = qobject_cast<QTableWidget*>(objectOf(component->mcolFlexGrids()->Item(QStringLiteral("orders"))));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), QStringLiteral("Price"));
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("Washers, steel"));
+
+    auto* list = qobject_cast<QListWidget*>(objectOf(component->mcolListviews()->Item(QStringLiteral("Names"))));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("alpha"));
+
+    WindowCapture capture;
+    // The table is sized to its content: all of it shows in the capture.
+    const Picture grid = capture.CaptureAnyWindow(windowHandleOf(table));
+    EXPECT_EQ(grid.pixelSize(), table->size());
+    const QRect lastCell = table->visualItemRect(table->item(3, 2)).translated(table->viewport()->pos());
+    EXPECT_TRUE(grid.image().rect().contains(lastCell));
+    EXPECT_GT(darkPixels(grid.image(), lastCell), 10);
+
+    QObject* web = objectOf(component->mcolWebbrowsers()->Item(QStringLiteral("Page")));
+    const QImage page = capture.CaptureAnyWindow(windowHandleOf(web)).image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(countPixels(page, 0xFF0000, QRect(0, 0, 200, 100)), 200 * 100);
+    EXPECT_EQ(countPixels(page, 0xFF0000), 200 * 100);
+}
+
+TEST(CliPictures, UnreadableControlFilesFail)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("none.csv"));
+    const ToolRun r = kwpndInSource({QStringLiteral("render"), QStringLiteral("examples/shapes/layout.ini"), QStringLiteral("--grid"),
+                                 QStringLiteral("Orders=") + missing, QStringLiteral("-o"), dir.filePath(QStringLiteral("p.png"))});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, QStringLiteral("kwpnd: --grid %1: File not found (error 53)\n").arg(missing));
+
+    for (auto files : {&app::RenderOptions::listviews, &app::RenderOptions::webbrowsers}) {
+        app::RenderOptions absent;
+        (absent.*files).push_back({QStringLiteral("K"), missing});
+        auto component = clsKWPNDPreviewA::create();
+        app::CommandLineControls controls;
+        EXPECT_EQ(errorOf([&] { controls.registerWith(*component, absent); }), ErrorNumber::FileNotFound);
+    }
+
+    // Two controls under one key: the second is refused.
+    app::RenderOptions o;
+    const QString list = writeFile(dir, QStringLiteral("l.txt"), "a\n");
+    o.listviews = {{QStringLiteral("K"), list}, {QStringLiteral("k"), list}};
+    auto component = clsKWPNDPreviewA::create();
+    app::CommandLineControls controls;
+    EXPECT_EQ(errorOf([&] { controls.registerWith(*component, o); }), ErrorNumber::DuplicateKey);
+}
+
+}  // namespace
+}  // namespace kwpnd::test

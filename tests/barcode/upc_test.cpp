@@ -1,0 +1,167 @@
+// The public UPC-A class: check digits, the element and digit methods, the
+// drawn modules against the standard, and what a decoder reads.
+
+#include "barcode_support.h"
+#include "kwpnd/barcode_upc.h"
+#include "kwpnd/error.h"
+#include "kwpnd/surface.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace kwpnd::test {
+namespace {
+
+// A pixel surface: one unit is one pixel, so a module is 15 pixels.
+struct PixelSurface : Surface {
+    PixelSurface() : Surface(2100 * 15.0, 800 * 15.0) { ScaleMode(smPixel); }
+};
+
+struct Drawn {
+    std::int16_t check;
+    QImage image;
+};
+
+Drawn draw(const QString& data, Surface& s)
+{
+    clsKWPNDBarcodeUPC11 upc;
+    upc.BarCodePicObj(&s);
+    upc.BarCodeData(data);
+    const std::int16_t check = upc.DrawBarcode();
+    return {check, s.retainedImage()};
+}
+
+QString withoutTrailingSpace(QString modules)
+{
+    while (modules.endsWith(u'0'))
+        modules.chop(1);
+    return modules;
+}
+
+TEST(UPC, CheckDigitAndDataLength)
+{
+    struct Case {
+        const char* data;
+        std::int16_t check;
+    };
+    for (Case c : {Case{"12345678901", 2}, Case{"  12345678901 ", 2}, Case{"03600029145", 2}, Case{"00000000000", 0},
+                   Case{"1234567890A", 5}, Case{"1234567890", 0}, Case{"123456789012", 0}, Case{"", 0}}) {
+        PixelSurface s;
+        EXPECT_EQ(draw(QLatin1String(c.data), s).check, c.check) << c.data;
+    }
+    for (const char* wrongLength : {"1234567890", "123456789012"}) {
+        PixelSurface s;
+        EXPECT_TRUE(inkBounds(draw(QLatin1String(wrongLength), s).image).isNull()) << wrongLength;
+    }
+}
+
+TEST(UPC, DrawsTheStandardModules)
+{
+    for (const char* data : {"12345678901", "03600029145", "98765432109", "00000000000"}) {
+        PixelSurface s;
+        const Drawn d = draw(QLatin1String(data), s);
+        const QString twelve = QLatin1String(data) + QString::number(d.check);
+        EXPECT_EQ(withoutTrailingSpace(runModules(d.image, 400, 250, d.image.width(), 15)),
+                  upcaStandardModules(twelve))
+            << data;
+    }
+}
+
+TEST(UPC, BlanksAroundTheDataAndRepeatedCallsDrawTheSameSymbol)
+{
+    PixelSurface once, twice, padded;
+    const QImage reference = draw(QStringLiteral("12345678901"), once).image;
+    clsKWPNDBarcodeUPC11 upc;
+    upc.BarCodePicObj(&twice);
+    upc.BarCodeData(QStringLiteral("12345678901"));
+    upc.DrawBarcode();
+    upc.DrawBarcode();  // x is back at 250
+    // The bars cover themselves exactly; the text, drawn twice, is darker at its edges.
+    const QRect bars(0, 0, reference.width(), 640);
+    EXPECT_EQ(twice.retainedImage().copy(bars), reference.copy(bars));
+    EXPECT_EQ(draw(QStringLiteral(" 12345678901  "), padded).image, reference);
+}
+
+TEST(UPC, LetterCountsAsZeroAndIsPrinted)
+{
+    PixelSurface letter, zero;
+    const QImage a = draw(QStringLiteral("1234567890A"), letter).image;
+    const QImage b = draw(QStringLiteral("12345678900"), zero).image;
+    const QRect bars(0, 0, a.width(), 600);
+    const QRect text(0, 650, a.width(), a.height() - 650);
+    EXPECT_EQ(a.copy(bars), b.copy(bars));
+    EXPECT_NE(a.copy(text), b.copy(text));
+}
+
+TEST(UPC, ElementsAreFifteenUnitsAModulePlusOne)
+{
+    PixelSurface s;
+    clsKWPNDBarcodeUPC11 upc;
+    upc.BarCodePicObj(&s);
+    upc.Line2();
+    QImage image = s.retainedImage();
+    EXPECT_EQ(countPixels(image, qRgb(0, 0, 0), QRect(0, 400, image.width(), 1)), 31);
+    EXPECT_LT(qGray(image.pixel(250, 200)), 128);
+    EXPECT_LT(qGray(image.pixel(280, 600)), 128);
+    EXPECT_EQ(qGray(image.pixel(281, 400)), 255);
+    upc.Space1();
+    upc.Line1();  // starts 31 + 16 units after 250
+    image = s.retainedImage();
+    EXPECT_EQ(qGray(image.pixel(296, 400)), 255);
+    EXPECT_LT(qGray(image.pixel(297, 400)), 128);
+    EXPECT_EQ(qGray(image.pixel(250, 199)), 255);
+}
+
+TEST(UPC, Failures)
+{
+    clsKWPNDBarcodeUPC11 unset;
+    EXPECT_EQ(errorOf([&] { unset.Line1(); }), ErrorNumber::ObjectNotSet);
+    unset.BarCodeData(QStringLiteral("12345678901"));
+    EXPECT_EQ(errorOf([&] { unset.DrawBarcode(); }), ErrorNumber::ObjectNotSet);
+
+    Surface small(300, 300);
+    clsKWPNDBarcodeUPC11 upc;
+    upc.BarCodePicObj(&small);
+    EXPECT_EQ(errorOf([&] {
+                  for (int i = 0; i < 1000; ++i)
+                      upc.Line4();
+              }),
+              ErrorNumber::Overflow);
+}
+
+TEST(UPC, DecoderReadsThePixelScaleSymbol)
+{
+    if (!haveDecoder())
+        GTEST_SKIP() << "zbarimg is not installed";
+    for (const char* data : {"12345678901", "03600029145"}) {
+        PixelSurface s;
+        const Drawn d = draw(QLatin1String(data), s);
+        EXPECT_EQ(decode(d.image, true),
+                  QStringList{QStringLiteral("UPC-A:") + QLatin1String(data) + QString::number(d.check)})
+            << data;
+    }
+}
+
+// At a twip scale a module is one pixel, but each element is one unit (a
+// fifteenth of a pixel) wider than its modules: over the symbol's 59
+// elements the bars drift by about four pixels, so some elements come out one
+// pixel wider than the standard allows.
+TEST(UPC, AtTwipScaleElementsDriftByOneUnitEach)
+{
+    Surface s(2100, 900);
+    const Drawn d = draw(QStringLiteral("12345678901"), s);
+    const QImage image = d.image;
+    int firstBar = 0;
+    while (qGray(image.pixel(firstBar, 400 / 15)) >= 128)
+        ++firstBar;
+    int lastBar = image.width() - 1;
+    while (qGray(image.pixel(lastBar, 400 / 15)) >= 128)
+        --lastBar;
+    EXPECT_EQ(firstBar, 17);  // 250 / 15
+    // 95 modules end at 94 pixels after the first; the drift adds to that.
+    EXPECT_GT(lastBar - firstBar, 94);
+    EXPECT_LT(lastBar - firstBar, 94 + 6);
+}
+
+}  // namespace
+}  // namespace kwpnd::test
