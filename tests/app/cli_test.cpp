@@ -85,6 +85,11 @@ TEST(Cli, FailuresAndUsage)
     EXPECT_EQ(sizeless.status, 1);
     EXPECT_TRUE(sizeless.err.contains(QStringLiteral("Type mismatch"))) << sizeless.err.toStdString();
 
+    const QString empty = writeFile(dir, QStringLiteral("empty.ini"), "[PreviewWindow]\nHeight=0\nWidth=300\n");
+    const CliRun sizeZero = kwpnd({QStringLiteral("render"), empty, QStringLiteral("-o"), out});
+    EXPECT_EQ(sizeZero.status, 1);
+    EXPECT_TRUE(sizeZero.err.contains(QStringLiteral("the page is empty (20 x 0 pixels)"))) << sizeZero.err.toStdString();
+
     const QString ok = writeFile(dir, QStringLiteral("ok.ini"), "[PreviewWindow]\nHeight=300\nWidth=300\n");
     EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), dir.filePath(QStringLiteral("no/dir/p.png"))}).status, 1);
 
