@@ -17,16 +17,6 @@ Picture marked(int w, int h)
     return Picture(image);
 }
 
-int errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(PaintPicture, NaturalSizeAtThePositionInTwips)
 {
     Surface s(100 * 15, 100 * 15);
