@@ -24,7 +24,7 @@ inline constexpr int MethodNotSupported = 438;
 inline constexpr int DuplicateKey = 457;
 inline constexpr int InvalidPicture = 481;
 inline constexpr int PrinterError = 482;
-inline constexpr int NotAvailableYet = 445;  // "Object doesn't support this action"
+inline constexpr int ActionNotSupported = 445;
 }  // namespace ErrorNumber
 
 // The standard description of an error number ("Overflow", "File not found" ...).

@@ -45,8 +45,8 @@ const FieldKind kFieldKinds[] = {
 
 Picture GenerationHost::captureWindow(QObject*)
 {
-    throw Error(ErrorNumber::NotAvailableYet,
-                QStringLiteral("Capturing a control's window is not available yet"));
+    throw Error(ErrorNumber::ActionNotSupported,
+                QStringLiteral("Object doesn't support this action: this window cannot capture controls"));
 }
 
 void GenerationHost::MakeBarCode(FieldContext& ctx) { drawPlainText(ctx); }

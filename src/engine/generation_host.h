@@ -53,12 +53,12 @@ public:
     {
     }
 
-    // A picture of a registered control's window as it looks now. Until the
-    // window offers capturing: error 445.
+    // A picture of a registered control's window as it looks now. A host
+    // that cannot capture: error 445.
     virtual Picture captureWindow(QObject* control);
 
-    // Draws a "BarcodeSheet" field on the window's composing surfaces. Until
-    // the window offers them, the field's data is printed as plain text.
+    // Draws a "BarcodeSheet" field on the window's composing surfaces. A host
+    // without composing surfaces prints the field's data as plain text.
     virtual void MakeBarCode(FieldContext& ctx);
 
     // After-generation actions.
