@@ -81,6 +81,26 @@ TEST(CliPictures, CapturedTableRendersFromTheCommandLine)
     EXPECT_GT(darkPixels(page, QRect(455, 270, 300, 150)), 300);
 }
 
+TEST(CliPictures, CapturedWebViewShowsItsPage)
+{
+    QTemporaryDir dir;
+    const QString html = writeFile(dir, QStringLiteral("page.html"),
+                                   "<html><body style='margin:0;background:#1F3A93'></body></html>");
+    const QString layout = writeFile(dir, QStringLiteral("l.ini"),
+                                     "[PreviewWindow]\nHeight=6000\nWidth=9000\n"
+                                     "[Preview]\nPrintAfterGenerate=0\nCopyToClipboard=0\n"
+                                     "[Web]\nEnabled=1\nType=WBFromWebbrowsers\nXLeft=1\nYTop=1\n");
+    const QString data = writeFile(dir, QStringLiteral("d.ini"), "[Web]\nData=page\n");
+    const QString out = dir.filePath(QStringLiteral("web.png"));
+    const ToolRun r = kwpndInSource({QStringLiteral("render"), layout, QStringLiteral("-d"), data,
+                                     QStringLiteral("--webbrowser"), QStringLiteral("Page=") + html,
+                                     QStringLiteral("-o"), out, QStringLiteral("--strict")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    // The page's colour fills the captured view from (1, 1) units of 22 x 31 on.
+    const QImage page(out);
+    EXPECT_GT(countPixels(page, 0x1F3A93, QRect(40, 40, 200, 200)), 30000);
+}
+
 TEST(CliPictures, ControlOptionsParseAndNeedKeys)
 {
     const app::RenderOptions o = app::parseRenderOptions(
