@@ -78,6 +78,10 @@ public:
 
     // "CAPTION: TEXT" with line breaks written as \n.
     static QString oneLine(const QString& caption, const QString& text);
+    // What is written to the error stream: "CAPTION: FIRST LINE", then each
+    // further line of the text (a report's section) on a line of its own,
+    // indented by four blanks; trailing empty lines are left out.
+    static QString printed(const QString& caption, const QString& text);
 
 private:
     bool quiet_;

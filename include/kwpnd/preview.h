@@ -72,6 +72,20 @@ public:
     // True arms the window: it is created if needed and gets a snapshot of
     // SettingFile and DataFile.
     void PreviewGenerate(bool on);
+    // Whether the window's first load generates the page when generation is
+    // armed (true by default). InitialiseForm erases a page generated at
+    // load, so a host that calls InitialiseForm and then Generate sets this
+    // to false and every page is generated, reported and printed once.
+    bool GenerateOnLoad() const { return generateOnLoad_; }
+    void GenerateOnLoad(bool on) { generateOnLoad_ = on; }
+    // Whether a generation runs the layout's after-generation actions
+    // ([Preview] PrintAfterGenerate and CopyToClipboard); true by default.
+    bool AfterGenerateActions() const { return afterGenerateActions_; }
+    void AfterGenerateActions(bool on) { afterGenerateActions_ = on; }
+    // How many writes to the data file (such as a label sheet's
+    // BarcodeEndNumber) failed in this component's window; each failure was
+    // also reported. 0 when the window was never created.
+    int FailedDataWrites() const;
     bool Mixmode() const { return mixmode_; }
     void Mixmode(bool on) { mixmode_ = on; }
     bool Guides() const { return guides_; }
@@ -148,6 +162,7 @@ private:
     QString settingFile_, settingFolder_, watermark_, dataFile_;
     bool rulers_ = false, paging_ = false, previewGenerate_ = false, mixmode_ = false;
     bool guides_ = false, adjusters_ = false;
+    bool generateOnLoad_ = true, afterGenerateActions_ = true;
     std::shared_ptr<frmKWPNDPreviewA> window_;
     std::shared_ptr<frmKWPNDPreviewA> previewForm_;
     std::unique_ptr<IniFileHandler> ini1_, ini2_;

@@ -8,7 +8,7 @@
 
 namespace kwpnd::app {
 
-enum ExitStatus { kOk = 0, kFailed = 1, kUsage = 2, kReported = 3 };
+enum ExitStatus { kOk = 0, kFailed = 1, kUsage = 2, kReported = 3, kDataWriteFailed = 4 };
 
 // A usage error: printed with the command's help hint, exit status 2.
 struct UsageError {
@@ -33,6 +33,7 @@ struct RenderOptions {
     std::vector<std::pair<QString, QString>> listviews;     // key, text file
     std::vector<std::pair<QString, QString>> webbrowsers;   // key, HTML file
     bool strict = false;
+    bool noPrint = false;  // skip the layout's after-generation printing and copying
 };
 
 // Parses the arguments after "render". Throws UsageError.

@@ -1,7 +1,5 @@
 #include "preview_command.h"
 
-#include "component_setup.h"
-#include "control_options.h"
 #include "kwpnd/dialogs.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
@@ -11,8 +9,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QObject>
-#include <cstdio>
 
 namespace kwpnd::app {
 
@@ -32,13 +28,13 @@ PageOption pageOption(const QString& value)
 // The window's own options; everything else is render's.
 struct WindowFlag {
     const char* name;
-    bool WindowOptions::*flag;
+    bool DocumentOptions::*flag;
 };
 constexpr WindowFlag kFlags[] = {
-    {"--rulers", &WindowOptions::rulers},
-    {"--guides", &WindowOptions::guides},
-    {"--adjusters", &WindowOptions::adjusters},
-    {"--paging", &WindowOptions::paging},
+    {"--rulers", &DocumentOptions::rulers},
+    {"--guides", &DocumentOptions::guides},
+    {"--adjusters", &DocumentOptions::adjusters},
+    {"--paging", &DocumentOptions::paging},
 };
 
 bool onRealDisplay()
@@ -48,13 +44,6 @@ bool onRealDisplay()
 }
 
 }  // namespace
-
-void printProblem(const QString& message)
-{
-    const QByteArray line = (QStringLiteral("kwpnd: ") + message).toUtf8() + '\n';
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
-    std::fflush(stderr);
-}
 
 WindowOptions parseWindowOptions(const QStringList& args, bool preview)
 {
@@ -81,7 +70,7 @@ WindowOptions parseWindowOptions(const QStringList& args, bool preview)
             continue;
         }
         if (flag) {
-            o.*(flag->flag) = true;
+            o.document.*(flag->flag) = true;
             continue;
         }
         if (!inlineValue) {
@@ -90,7 +79,7 @@ WindowOptions parseWindowOptions(const QStringList& args, bool preview)
             value = args[++i];
         }
         if (arg == QLatin1String("--page")) {
-            o.pages.push_back(pageOption(value));
+            o.document.pages.push_back(pageOption(value));
         } else {
             if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
                 throw UsageError{QStringLiteral("--screenshot expects a .png file, got '%1'").arg(value)};
@@ -98,8 +87,9 @@ WindowOptions parseWindowOptions(const QStringList& args, bool preview)
         }
     }
     // Render's reader wants an output file: give it one it will not use.
-    o.render = parseRenderOptions(rest << QStringLiteral("--output=unused.png"));
-    o.render.output.clear();
+    o.document.render = parseRenderOptions(rest << QStringLiteral("--output=unused.png"));
+    o.document.render.output.clear();
+    o.document.afterGenerateActions = !o.document.render.noPrint;
     return o;
 }
 
@@ -110,74 +100,6 @@ bool previewWantsDisplay(const QStringList& args)
             return false;
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
-
-// ---- Opening the document ---------------------------------------------------------
-
-struct OpenDocument::Host {
-    CommandLineControls controls;  // outlive the component that registers them
-    QObject application;           // the host application object: members by name
-};
-
-OpenDocument::OpenDocument(const WindowOptions& w) : host_(std::make_unique<Host>())
-{
-    const RenderOptions& o = w.render;
-    auto component = clsKWPNDPreviewA::create();
-    for (const auto& [name, value] : o.appMembers)
-        host_->application.setProperty(name.toUtf8().constData(), value);
-    QObject* application = o.appMembers.empty() ? nullptr : &host_->application;
-
-    try {
-        applyRenderOptions(*component, o, host_->controls);
-        component->Rulers(w.rulers);
-        component->Guides(w.guides);
-        component->Adjusters(w.adjusters);
-        component->Paging(w.paging);
-    } catch (const Error& e) {
-        printProblem(describe(e));
-        return;
-    }
-
-    try {
-        component->SettingFile(o.layout);
-        component->DataFile(o.data);
-        component->PreviewGenerate(true);
-        component->InitialiseForm(o.height, o.width, {}, {}, application);
-    } catch (const Error& e) {
-        printProblem(QStringLiteral("cannot open layout %1: %2").arg(o.layout, describe(e)));
-        return;
-    }
-
-    // Each page is generated on the canvas and registered; then the
-    // document's own page is generated again on top.
-    for (const PageOption& page : w.pages) {
-        try {
-            component->SettingFile(page.layout);
-            component->DataFile(page.data.isEmpty() ? o.data : page.data);
-            component->PreviewGenerate(true);
-            component->Clear();
-            component->Generate();
-            component->AddToPages(page.key);
-        } catch (const Error& e) {
-            printProblem(QStringLiteral("cannot add page %1 (%2): %3").arg(page.key, page.layout, describe(e)));
-            return;
-        }
-    }
-    try {
-        if (!w.pages.empty()) {
-            component->SettingFile(o.layout);
-            component->DataFile(o.data);
-            component->PreviewGenerate(true);
-            component->Clear();
-        }
-        component->Generate();
-    } catch (const Error& e) {
-        printProblem(QStringLiteral("generation failed: ") + describe(e));
-        return;
-    }
-    component_ = std::move(component);
-}
-
-OpenDocument::~OpenDocument() = default;
 
 // ---- preview ------------------------------------------------------------------------
 
@@ -194,7 +116,7 @@ int runPreviewCommand(const QStringList& args)
     if (!person)
         Dialogs::setCurrent(dialogs);
 
-    OpenDocument document(o);
+    OpenDocument document(o.document);
     clsKWPNDPreviewA* component = document.component();
     if (!component)
         return kFailed;
@@ -213,9 +135,7 @@ int runPreviewCommand(const QStringList& args)
         printProblem(QStringLiteral("cannot write %1: %2").arg(o.screenshot, writer.errorString()));
         return kFailed;
     }
-    if (o.render.strict && !dialogs->shown().empty())
-        return kReported;
-    return kOk;
+    return documentStatus(*component, o.document.render.strict, !dialogs->shown().empty());
 }
 
 QString previewHelp()

@@ -18,11 +18,14 @@ bool isFailureReport(const HeadlessDialogs::Shown& shown)
 
 int runPrintCommand(const QStringList& args)
 {
-    const WindowOptions o = parseWindowOptions(args, false);
+    WindowOptions o = parseWindowOptions(args, false);
     auto dialogs = std::make_shared<HeadlessDialogs>();
     Dialogs::setCurrent(dialogs);
 
-    OpenDocument document(o);
+    // The command prints the page itself: the layout's own printing after
+    // generation would print every copy a second time.
+    o.document.afterGenerateActions = false;
+    OpenDocument document(o.document);
     clsKWPNDPreviewA* component = document.component();
     if (!component)
         return kFailed;
@@ -31,9 +34,7 @@ int runPrintCommand(const QStringList& args)
     for (std::size_t i = beforePrinting; i < dialogs->shown().size(); ++i)
         if (isFailureReport(dialogs->shown()[i]))
             return kFailed;
-    if (o.render.strict && beforePrinting > 0)
-        return kReported;
-    return kOk;
+    return documentStatus(*component, o.document.render.strict, beforePrinting > 0);
 }
 
 QString printHelp()
@@ -46,13 +47,15 @@ QString printHelp()
         "(copies), their titles (copytitle1, copytitle2, ...) and whether the print\n"
         "dialog is offered (ShowDialog=1; here it is answered at once and keeps the\n"
         "default printer). Each copy is a print job of its own on the default printer\n"
-        "(CUPS; CUPS_SERVER chooses the scheduler).\n"
+        "(CUPS; CUPS_SERVER chooses the scheduler). The layout's own printing after\n"
+        "generation ([Preview] PrintAfterGenerate) is skipped: the copies print once.\n"
         "\n"
         "Messages, copy titles among them, are written to standard error as\n"
         "'CAPTION: TEXT'.\n"
         "Exit status: 0 printed (or nothing to print), 1 layout unreadable or the\n"
         "printing failed (no printer: error 482), 2 usage error, 3 messages reported\n"
-        "while generating under --strict.\n");
+        "while generating under --strict, 4 a write to the data file failed (a label\n"
+        "sheet's BarcodeEndNumber was not stored), with or without --strict.\n");
 }
 
 }  // namespace kwpnd::app

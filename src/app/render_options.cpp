@@ -87,6 +87,10 @@ RenderOptions parseRenderOptions(const QStringList& args)
             o.strict = true;
             continue;
         }
+        if (arg == QLatin1String("--no-print")) {
+            o.noPrint = true;
+            continue;
+        }
         if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
             if (!o.layout.isEmpty())
                 throw UsageError{QStringLiteral("unexpected argument '%1'").arg(arg)};
@@ -166,12 +170,20 @@ QString renderHelp()
         "                           (\"LVFromListviews\" fields); repeatable\n"
         "  --webbrowser KEY=FILE.html  register a web view showing the file\n"
         "                           (\"WBFromWebbrowsers\" fields); repeatable\n"
+        "  --no-print               skip the layout's own printing and copying after\n"
+        "                           generation ([Preview] PrintAfterGenerate, CopyToClipboard)\n"
         "  --strict                 exit 3 when any message was reported\n"
         "  -h, --help               this help\n"
         "\n"
-        "Messages are written to standard error as 'CAPTION: TEXT'.\n"
-        "Exit status: 0 page written, 1 layout unreadable or output not written,\n"
-        "2 usage error, 3 messages reported under --strict.\n");
+        "The page is generated once, after it was sized from the layout's [PreviewWindow]\n"
+        "section; the layout's own printing ([Preview] PrintAfterGenerate=1) then prints\n"
+        "the copies of its [Printer] section once.\n"
+        "Messages are written to standard error as 'CAPTION: TEXT', the field's section\n"
+        "on an indented line below.\n"
+        "Exit status: 0 page written, 1 layout or data file unreadable or output not\n"
+        "written, 2 usage error, 3 messages reported under --strict, 4 a write to the\n"
+        "data file failed (a label sheet's BarcodeEndNumber was not stored: the next\n"
+        "run would reuse its numbers), with or without --strict.\n");
 }
 
 }  // namespace kwpnd::app

@@ -67,13 +67,29 @@ QString HeadlessDialogs::oneLine(const QString& caption, const QString& text)
     return caption + QLatin1String(": ") + flat;
 }
 
+QString HeadlessDialogs::printed(const QString& caption, const QString& text)
+{
+    QString body = text;
+    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = body.split(QLatin1Char('\n'));
+    // A report's last line names the section; an empty one (a field already
+    // reset) adds nothing.
+    while (lines.size() > 1 && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    QString out = caption + QLatin1String(": ") + lines.first();
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        out += QLatin1String("\n    ") + lines[i];
+    return out;
+}
+
 MsgReply HeadlessDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                      const QString& caption)
 {
     const QString shownCaption = caption.isEmpty() ? defaultCaption() : caption;
     shown_.push_back({shownCaption, text, icon});
     if (!quiet_) {
-        const QByteArray line = oneLine(shownCaption, text).toUtf8() + '\n';
+        const QByteArray line = printed(shownCaption, text).toUtf8() + '\n';
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
         std::fflush(stderr);
     }

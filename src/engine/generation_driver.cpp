@@ -65,11 +65,18 @@ void GenerationDriver::WriteLayoutValue(const QString& section, const QString& k
 
 void GenerationDriver::WriteDataValue(const QString& section, const QString& key, const QString& text)
 {
-    IniFileHandler& ini = host_.secondHandler();
-    ini.Path(host_.dataFile());
-    ini.section(section);
-    ini.Key(key);
-    ini.Value(text);
+    try {
+        IniFileHandler& ini = host_.secondHandler();
+        ini.Path(host_.dataFile());
+        ini.section(section);
+        ini.Key(key);
+        ini.Value(text);
+    } catch (...) {
+        // Counted as well as reported: a lost write-back (a serial number
+        // not stored) must be able to fail a batch run.
+        ++failedDataWrites_;
+        throw;
+    }
 }
 
 void GenerationDriver::PreviewGenerate()
@@ -93,7 +100,8 @@ void GenerationDriver::PreviewGenerate()
         }
         generateSection(names[i - 1], i);
     }
-    step([&] { AfterPreviewGenerate(); });
+    if (host_.afterGenerateActionsOn())
+        step([&] { AfterPreviewGenerate(); });
 }
 
 void GenerationDriver::generateSection(const QString& name, int index)

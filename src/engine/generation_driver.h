@@ -33,6 +33,8 @@ public:
     const FieldRecord& record() const { return record_; }
     // The window's rotated-text object, created on first use.
     clsKWPNDFontRotateA& fontRotate();
+    // How many writes to the data file failed since the driver was made.
+    int failedDataWrites() const { return failedDataWrites_; }
 
 private:
     void generateSection(const QString& name, int index);
@@ -45,6 +47,7 @@ private:
     GenerationHost& host_;
     FieldRecord record_;
     std::unique_ptr<clsKWPNDFontRotateA> fontRotate_;
+    int failedDataWrites_ = 0;
 };
 
 }  // namespace kwpnd

@@ -61,7 +61,8 @@ public:
     // without composing surfaces prints the field's data as plain text.
     virtual void MakeBarCode(FieldContext& ctx);
 
-    // After-generation actions.
+    // After-generation actions, unless the host switched them off.
+    virtual bool afterGenerateActionsOn() const { return true; }
     virtual void PreviewPrintDirect() = 0;
     virtual void PreviewCopy() = 0;
 };

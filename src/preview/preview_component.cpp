@@ -92,6 +92,8 @@ frmKWPNDPreviewA& clsKWPNDPreviewA::window()
     return *window_;
 }
 
+int clsKWPNDPreviewA::FailedDataWrites() const { return window_ ? window_->driver().failedDataWrites() : 0; }
+
 void clsKWPNDPreviewA::PreviewGenerate(bool on)
 {
     previewGenerate_ = on;
@@ -167,7 +169,14 @@ void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::option
         ini.Path(settingFile_);
         ini.section(QStringLiteral("PreviewWindow"));
         ini.Key(QLatin1String(key));
-        return static_cast<float>(toStrictDouble(ini.Value()));
+        const QString text = ini.Value();
+        // An empty or foreign file has no page size: say what is missing.
+        if (text.trimmed().isEmpty())
+            throw Error(ErrorNumber::TypeMismatch,
+                        QStringLiteral("Type mismatch: the layout %1 has no %2 in its [PreviewWindow] section "
+                                       "(the page's size in twips)")
+                            .arg(settingFile_, QLatin1String(key)));
+        return static_cast<float>(toStrictDouble(text));
     };
     canvas.Height(windowSize("Height"));
     canvas.Width(windowSize("Width"));

@@ -56,7 +56,7 @@ void frmKWPNDPreviewA::load()
         CreateWindowObjects();
         GetSettingsINI();
         ApplySettingsINI();
-        if (mbPreviewGenerate)
+        if (mbPreviewGenerate && goActivePreview()->GenerateOnLoad())
             PreviewGenerate();
         visual_->form->picPaging->setVisible(mbPaging);
         visual_->form->menuItem(QStringLiteral("mnuPopUpGotoPage"))->setVisible(mbPaging);
@@ -214,6 +214,8 @@ void frmKWPNDPreviewA::DestroyRulers()
 // ---- What generation reads through the window -------------------------------------------------
 
 QString frmKWPNDPreviewA::watermark() { return goActivePreview()->Watermark(); }
+
+bool frmKWPNDPreviewA::afterGenerateActionsOn() const { return goActivePreview()->AfterGenerateActions(); }
 
 QString frmKWPNDPreviewA::registeredString(const QString& key)
 {

@@ -149,6 +149,7 @@ public:
     QObject* applicationObject() override { return moAppobjectFromClass.data(); }
     bool guidesOn() const override { return mbGuides; }
     bool adjustersOn() const override { return mbAdjusters; }
+    bool afterGenerateActionsOn() const override;
     Picture captureWindow(QObject* control) override;
     void MakeBarCode(FieldContext& ctx) override;
 

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace kwpnd::test {
@@ -61,10 +62,9 @@ TEST(Cli, ReportsGoToStandardErrorAndStrictFails)
     const QStringList args{QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"), out};
     const CliRun lenient = kwpnd(args);
     EXPECT_EQ(lenient.status, 0);
-    // The page is generated twice, as a host's typical request does: when the
-    // window loads with generation armed, and by Generate after InitialiseForm.
-    const QString once = QStringLiteral("13: Type mismatch\\nTotal\n13: Type mismatch\\n\n");
-    EXPECT_EQ(lenient.err, once + once);
+    // Generated once, the report's section on an indented line of its own;
+    // the second report is the missing [Preview] section after the walk.
+    EXPECT_EQ(lenient.err, QStringLiteral("13: Type mismatch\n    Total\n13: Type mismatch\n"));
     EXPECT_EQ(kwpnd(args + QStringList{QStringLiteral("--strict")}).status, 3);
 }
 
@@ -74,8 +74,14 @@ TEST(Cli, FailuresAndUsage)
     const QString out = dir.filePath(QStringLiteral("p.png"));
     const CliRun missing = kwpnd({QStringLiteral("render"), dir.filePath(QStringLiteral("none.ini")), QStringLiteral("-o"), out});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("kwpnd: cannot open layout"))) << missing.err.toStdString();
-    EXPECT_EQ(missing.err.count(QLatin1Char('\n')), 1);
+    EXPECT_EQ(missing.err, QStringLiteral("kwpnd: layout file not found: %1\n").arg(dir.filePath(QStringLiteral("none.ini"))));
+
+    // A misspelt data file is said once, before any field reports on it.
+    const QString okLayout = writeFile(dir, QStringLiteral("ok.ini"), "[PreviewWindow]\nHeight=300\nWidth=300\n");
+    const QString noData = dir.filePath(QStringLiteral("dta.ini"));
+    const CliRun misspelt = kwpnd({QStringLiteral("render"), okLayout, QStringLiteral("-d"), noData, QStringLiteral("-o"), out});
+    EXPECT_EQ(misspelt.status, 1);
+    EXPECT_EQ(misspelt.err, QStringLiteral("kwpnd: data file not found: %1\n").arg(noData));
 
     const QString binary = writeFile(dir, QStringLiteral("bin.ini"), QByteArray("\x00\x01\x02[x]\n", 7));
     EXPECT_EQ(kwpnd({QStringLiteral("render"), binary, QStringLiteral("-o"), out}).status, 1);
@@ -83,14 +89,18 @@ TEST(Cli, FailuresAndUsage)
     const QString noWindow = writeFile(dir, QStringLiteral("nw.ini"), "[A]\nEnabled=1\n");
     const CliRun sizeless = kwpnd({QStringLiteral("render"), noWindow, QStringLiteral("-o"), out});
     EXPECT_EQ(sizeless.status, 1);
-    EXPECT_TRUE(sizeless.err.contains(QStringLiteral("Type mismatch"))) << sizeless.err.toStdString();
+    EXPECT_TRUE(sizeless.err.contains(QStringLiteral("Type mismatch: the layout %1 has no Height in its [PreviewWindow]")
+                                          .arg(noWindow)))
+        << sizeless.err.toStdString();
+    const QString nothing = writeFile(dir, QStringLiteral("nothing.ini"), "");
+    EXPECT_TRUE(kwpnd({QStringLiteral("render"), nothing, QStringLiteral("-o"), out}).err.contains(QStringLiteral("has no Height")));
 
     const QString empty = writeFile(dir, QStringLiteral("empty.ini"), "[PreviewWindow]\nHeight=0\nWidth=300\n");
     const CliRun sizeZero = kwpnd({QStringLiteral("render"), empty, QStringLiteral("-o"), out});
     EXPECT_EQ(sizeZero.status, 1);
     EXPECT_TRUE(sizeZero.err.contains(QStringLiteral("the page is empty (20 x 0 pixels)"))) << sizeZero.err.toStdString();
 
-    const QString ok = writeFile(dir, QStringLiteral("ok.ini"), "[PreviewWindow]\nHeight=300\nWidth=300\n");
+    const QString& ok = okLayout;
     EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), dir.filePath(QStringLiteral("no/dir/p.png"))}).status, 1);
 
     EXPECT_EQ(kwpnd({QStringLiteral("render"), ok}).status, 2);
@@ -139,6 +149,57 @@ TEST(Cli, HostApplicationMembersAndRegisteredStrings)
                          QStringLiteral("--app"), QStringLiteral("Minor=5"), QStringLiteral("--string"),
                          QStringLiteral("WHO=Ada"), QStringLiteral("--strict")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
+}
+
+QString labels(const char* name) { return QStringLiteral(KWPND_SOURCE_DIR "/examples/labels/") + QLatin1String(name); }
+
+// The label sheets are generated once, on the page as InitialiseForm sized it:
+// every label fits, nothing is reported, and the sheet's last number is
+// written back once.
+TEST(Cli, LabelSheetsGenerateOnceOnTheSizedPage)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data.ini"));
+    ASSERT_TRUE(QFile::copy(labels("data.ini"), data));
+    const CliRun r = kwpnd({QStringLiteral("render"), labels("ean13_sheet.ini"), QStringLiteral("-d"), data,
+                            QStringLiteral("--scale-mode"), QStringLiteral("1"), QStringLiteral("-o"),
+                            dir.filePath(QStringLiteral("sheet.png")), QStringLiteral("--strict")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err, QString());
+}
+
+// A number that cannot be written back would be handed out again by the next
+// run: the command fails with its own status, --strict or not.
+TEST(Cli, AFailedWriteToTheDataFileFailsTheRun)
+{
+    constexpr auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                              QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QTemporaryDir files, out;
+    const QString data = files.filePath(QStringLiteral("data.ini"));
+    ASSERT_TRUE(QFile::copy(labels("data.ini"), data));
+    QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(files.path(), readOnly);
+    QFile::setPermissions(out.path(), readOnly | QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                          QFileDevice::WriteOther);
+    QStringList command{QStringLiteral(KWPND_CLI), QStringLiteral("render"), labels("ean13_sheet.ini"),
+                        QStringLiteral("-d"), data, QStringLiteral("--scale-mode"), QStringLiteral("1"),
+                        QStringLiteral("-o"), out.filePath(QStringLiteral("sheet.png"))};
+    // Root writes anywhere: run as nobody, for whom the folder is read-only.
+    if (::geteuid() == 0)
+        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                              QStringLiteral("--clear-groups"), QStringLiteral("--")} + command;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), out.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), out.path());
+    p.setProcessEnvironment(env);
+    p.start(command.takeFirst(), command);
+    ASSERT_TRUE(p.waitForFinished(120000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 4) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("1 write(s) to the data file failed"))) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(out.filePath(QStringLiteral("sheet.png"))));  // the page itself is kept
+    QFile::setPermissions(files.path(), readOnly | QFileDevice::WriteOwner);
 }
 
 }  // namespace

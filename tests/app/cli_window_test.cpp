@@ -3,6 +3,7 @@
 #include "support/test_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QThread>
@@ -132,15 +133,37 @@ TEST(CliWindow, PrintSendsEachCopyAsAJob)
             out = line.section('=', 1);
     }
 
-    const CliRun r = kwpnd(invoice("print"), env);
+    // Jobs land a moment after the command ends: wait for `count`, then a
+    // while longer so that a surplus job would be seen too.
+    auto jobsAfter = [&](qsizetype count) {
+        QStringList jobs;
+        for (int i = 0; i < 200 && jobs.size() < count; ++i) {
+            QThread::msleep(100);
+            jobs = QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        }
+        QThread::msleep(1500);
+        return QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files).size();
+    };
+
+    // The layout prints its copies after generation too: the command prints
+    // them once all the same.
+    QFile original(example("layout.ini"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QString layout = writeFile(dir, QStringLiteral("printing.ini"),
+                                     original.readAll().replace("PrintAfterGenerate=0", "PrintAfterGenerate=1"));
+    const CliRun r = kwpnd({QStringLiteral("print"), layout, QStringLiteral("-d"), example("data.ini")}, env);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Customer copy")) && r.err.contains(QStringLiteral("File copy")));
-    QStringList jobs;
-    for (int i = 0; i < 200 && jobs.size() < 2; ++i) {
-        QThread::msleep(100);
-        jobs = QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    }
-    EXPECT_EQ(jobs.size(), 2) << jobs.join(' ').toStdString();
+    EXPECT_EQ(r.err.count(QStringLiteral("Customer copy")), 1) << r.err.toStdString();
+    EXPECT_EQ(r.err.count(QStringLiteral("File copy")), 1) << r.err.toStdString();
+    EXPECT_EQ(jobsAfter(2), 2);
+
+    // render prints what the layout asks once; --no-print leaves it out.
+    const QStringList render{QStringLiteral("render"), layout, QStringLiteral("-d"), example("data.ini"),
+                             QStringLiteral("-o"), dir.filePath(QStringLiteral("page.png"))};
+    EXPECT_EQ(kwpnd(render, env).status, 0);
+    EXPECT_EQ(jobsAfter(4), 4);
+    EXPECT_EQ(kwpnd(render + QStringList{QStringLiteral("--no-print")}, env).status, 0);
+    EXPECT_EQ(jobsAfter(4), 4);
 }
 
 }  // namespace

@@ -34,6 +34,12 @@ TEST(HeadlessDialogs, OneLinePerMessageAndScriptedReplies)
 {
     EXPECT_EQ(HeadlessDialogs::oneLine(QStringLiteral("13"), QStringLiteral("Type mismatch\r\nTotal")),
               QStringLiteral("13: Type mismatch\\nTotal"));
+    EXPECT_EQ(HeadlessDialogs::printed(QStringLiteral("13"), QStringLiteral("Type mismatch\r\nTotal")),
+              QStringLiteral("13: Type mismatch\n    Total"));
+    EXPECT_EQ(HeadlessDialogs::printed(QStringLiteral("13"), QStringLiteral("Type mismatch\r\n")),
+              QStringLiteral("13: Type mismatch"));
+    EXPECT_EQ(HeadlessDialogs::printed(QStringLiteral("Barcode"), QStringLiteral("a\rb\nc")),
+              QStringLiteral("Barcode: a\n    b\n    c"));
     HeadlessDialogs d(true);
     d.scriptReply(MsgReply::No);
     EXPECT_EQ(d.messageBox(QStringLiteral("q"), MsgButtons::YesNo, MsgIcon::Question, {}), MsgReply::No);
