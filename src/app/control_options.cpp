@@ -1,21 +1,16 @@
 #include "control_options.h"
+#include "web_view_control.h"
 
 #include "engine/ini_text_codec.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QTableWidget>
-#include <QTimer>
-#include <QUrl>
-#include <QWebEngineView>
 #include <algorithm>
-#include <unistd.h>
 
 namespace kwpnd::app {
 
@@ -24,10 +19,6 @@ namespace {
 // Widgets are sized to their content up to this many pixels a side; a larger
 // content scrolls inside it, as it would in a host's form.
 constexpr int kMaxControlSide = 4096;
-const QSize kWebViewSize(640, 480);
-constexpr int kPageLoadTimeoutMs = 30000;
-// How long a loaded page may take to show its first frame.
-constexpr int kFirstFrameTimeoutMs = 3000;
 
 [[noreturn]] void fail(const Error& e, const char* option, const QString& path)
 {
@@ -85,54 +76,6 @@ std::unique_ptr<QWidget> listFromText(const QString& path)
     const int rowHeight = lines.isEmpty() ? 0 : list->sizeHintForRow(0);
     list->resize(capped(list->sizeHintForColumn(0) + frame + 8, rowHeight * static_cast<int>(lines.size()) + frame));
     return list;
-}
-
-// Runs the event loop until `done` says so or `timeoutMs` pass.
-template <typename Done>
-bool waitUntil(Done&& done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() >= timeoutMs)
-            return false;
-        QEventLoop pause;
-        QTimer::singleShot(20, &pause, &QEventLoop::quit);
-        pause.exec();
-    }
-    return true;
-}
-
-// A web view showing the file, loaded and painted: the browser draws in its
-// own time, so the view is shown (never on the screen) and the first frame
-// awaited before a field captures it.
-std::unique_ptr<QWidget> webViewOf(const QString& path)
-{
-    if (!QFileInfo::exists(path))
-        fail(Error(ErrorNumber::FileNotFound), "--webbrowser", path);
-    // The browser's sandbox refuses to run as root; the tool runs no
-    // untrusted pages, only the files it is given.
-    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-
-    auto view = std::make_unique<QWebEngineView>();
-    view->setAttribute(Qt::WA_DontShowOnScreen);
-    view->resize(kWebViewSize);
-    bool loaded = false, ok = false;
-    const QMetaObject::Connection watch =
-        QObject::connect(view.get(), &QWebEngineView::loadFinished, view.get(), [&](bool success) {
-            loaded = true;
-            ok = success;
-        });
-    view->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    view->show();
-    waitUntil([&] { return loaded; }, kPageLoadTimeoutMs);
-    QObject::disconnect(watch);
-    if (!loaded || !ok)
-        fail(Error(ErrorNumber::PathFileAccess, QStringLiteral("the page did not load")), "--webbrowser", path);
-    const QImage unpainted = view->grab().toImage();
-    waitUntil([&] { return view->grab().toImage() != unpainted; }, kFirstFrameTimeoutMs);
-    return view;
 }
 
 struct ControlOption {

@@ -8,7 +8,9 @@
 #include "support/test_support.h"
 #include "surface/window_capture.h"
 
+#include <QDir>
 #include <QListWidget>
+#include <QUrl>
 #include <QProcess>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -99,6 +101,49 @@ TEST(CliPictures, CapturedWebViewShowsItsPage)
     // The page's colour fills the captured view from (1, 1) units of 22 x 31 on.
     const QImage page(out);
     EXPECT_GT(countPixels(page, 0x1F3A93, QRect(40, 40, 200, 200)), 30000);
+}
+
+// A captured page reads the files in its folder, and nothing else: a local
+// file outside it is blocked (the reads are synchronous, so they are done
+// when the page has loaded).
+TEST(CliPictures, CapturedWebViewIsConfinedToItsFolder)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("site"));
+    const QString secret = writeFile(dir, QStringLiteral("secret.txt"), "secret");
+    writeFile(dir, QStringLiteral("site/beside.txt"), "beside");
+    // Each probe paints its square: green when the read succeeded, blue when
+    // it was blocked, red when a file outside the folder was read.
+    const QByteArray html =
+        "<html><body style='margin:0'>"
+        "<div id=a style='width:100px;height:100px;background:#808080'></div>"
+        "<div id=b style='width:100px;height:100px;background:#808080'></div>"
+        "<script>"
+        "function probe(id, url, want) {"
+        "  var x = new XMLHttpRequest();"
+        "  x.onload = function() { document.getElementById(id).style.background ="
+        "    (x.responseText.trim() == want) ? (want == 'beside' ? '#00ff00' : '#ff0000') : '#0000ff'; };"
+        "  x.onerror = function() { document.getElementById(id).style.background = '#0000ff'; };"
+        "  try { x.open('GET', url, false); x.send(); } catch (e) { x.onerror(); }"
+        "}"
+        "probe('a', 'beside.txt', 'beside');"
+        "probe('b', '" + QUrl::fromLocalFile(secret).toString().toUtf8() + "', 'secret');"
+        "</script></body></html>";
+    const QString page = writeFile(dir, QStringLiteral("site/page.html"), html);
+    const QString layout = writeFile(dir, QStringLiteral("l.ini"),
+                                     "[PreviewWindow]\nHeight=6000\nWidth=9000\n"
+                                     "[Preview]\nPrintAfterGenerate=0\nCopyToClipboard=0\n"
+                                     "[Web]\nEnabled=1\nType=WBFromWebbrowsers\nXLeft=1\nYTop=1\n");
+    const QString data = writeFile(dir, QStringLiteral("d.ini"), "[Web]\nData=page\n");
+    const QString out = dir.filePath(QStringLiteral("web.png"));
+    const ToolRun r = kwpndInSource({QStringLiteral("render"), layout, QStringLiteral("-d"), data,
+                                     QStringLiteral("--webbrowser"), QStringLiteral("Page=") + page,
+                                     QStringLiteral("-o"), out, QStringLiteral("--strict")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QImage shot = QImage(out).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(countPixels(shot, 0xFF0000), 0);
+    EXPECT_GT(countPixels(shot, 0x00FF00), 5000);  // the file beside the page
+    EXPECT_GT(countPixels(shot, 0x0000FF), 5000);  // the file outside, blocked
 }
 
 TEST(CliPictures, ControlOptionsParseAndNeedKeys)
