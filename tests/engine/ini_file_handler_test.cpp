@@ -51,19 +51,24 @@ class AsUnprivilegedUser {
 public:
     AsUnprivilegedUser()
     {
-        if (::geteuid() == 0)
-            active = ::setegid(kNoGroup) == 0 && ::seteuid(kNobody) == 0;
+        if (::geteuid() != 0)
+            return;
+        groupChanged_ = ::setegid(kNoGroup) == 0;
+        active = groupChanged_ && ::seteuid(kNobody) == 0;
     }
     ~AsUnprivilegedUser()
     {
-        if (active) {
+        if (active)
             EXPECT_EQ(::seteuid(0), 0);
+        if (groupChanged_)
             EXPECT_EQ(::setegid(0), 0);
-        }
     }
     AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
     AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
     bool active = false;
+
+private:
+    bool groupChanged_ = false;
 };
 
 class IniFileHandlerTest : public ::testing::Test {
@@ -325,6 +330,7 @@ TEST_F(IniFileHandlerTest, FailedWriteInReadOnlyFolderNamesTheFolderAndLeavesNoP
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
     {
         const AsUnprivilegedUser user;
+        ASSERT_TRUE(user.active || ::geteuid() != 0);
         for (const QString& target : {path, added}) {
             try {
                 write(target, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"));
@@ -350,6 +356,7 @@ TEST_F(IniFileHandlerTest, WriteToAReadOnlyFileNamesTheFile)
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
     {
         const AsUnprivilegedUser user;
+        ASSERT_TRUE(user.active || ::geteuid() != 0);
         try {
             write(path, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"));
             ADD_FAILURE() << "write succeeded to a read-only file";
