@@ -144,8 +144,9 @@ public:
     float TextWidth(const QString& text) const;
     float TextHeight(const QString& text) const;
 
-    // Text with a given face, cell height in pixels and angle in tenths of a
-    // degree (counter-clockwise), its reference point (top-left of the cell)
+    // Text with a given face, cell height (ascent plus descent) in pixels
+    // (negative: the em height; 0: the surface's font size) and angle in
+    // tenths of a degree (counter-clockwise), its reference point (top-left of the cell)
     // at device pixel (x, y), in ForeColor, background not filled. The native
     // text call that rotated text stands on.
     void drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x,

@@ -13,6 +13,7 @@
 
 #include <exception>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace kwpnd {
@@ -58,6 +59,19 @@ bool skipOnError(Step&& step) noexcept
         return true;
     } catch (...) {
         return false;
+    }
+}
+
+// Runs the step and hands back its failure, if any, for the caller to
+// report later (gathered reports of a loop).
+template <typename Step>
+std::optional<Error> failureOf(Step&& step)
+{
+    try {
+        std::forward<Step>(step)();
+        return std::nullopt;
+    } catch (...) {
+        return asError(std::current_exception());
     }
 }
 

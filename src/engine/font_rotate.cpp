@@ -1,5 +1,6 @@
 #include "kwpnd/font_rotate.h"
 
+#include "engine/windows1252.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
 
@@ -9,9 +10,11 @@ namespace kwpnd {
 
 namespace {
 constexpr int kFaceLength = 32;
+constexpr int kDefaultCellHeight = 16;
 
-// The text as the ANSI code page carries it: characters outside it become '?'.
-QString ansi(const QString& text) { return QString::fromLatin1(text.toLatin1()); }
+// The text as the ANSI code page (Windows-1252) carries it: characters
+// outside it become '?'.
+QString ansi(const QString& text) { return fromWindows1252(toWindows1252Lossy(text)); }
 }  // namespace
 
 void clsKWPNDFontRotateA::setPointSize(std::int32_t ps) { font_.height = ps; }
@@ -32,13 +35,10 @@ void clsKWPNDFontRotateA::dispText(std::int32_t hDC, const QString& text, std::i
     Surface* surface = Surface::fromHDC(hDC);
     if (!surface || text.isEmpty())
         return;
-    // A negative height asks for the character height, 0 for the default size.
-    int cell = font_.height;
-    if (cell < 0)
-        cell = -cell;
-    if (cell == 0)
-        cell = 16;
-    surface->drawRotatedText(font_.faceName, cell, font_.escapement, X, Y, ansi(text));
+    // A positive height is the cell height, a negative one the character
+    // (em) height, and 0 asks for the default size.
+    const int height = font_.height == 0 ? kDefaultCellHeight : font_.height;
+    surface->drawRotatedText(font_.faceName, height, font_.escapement, X, Y, ansi(text));
 }
 
 }  // namespace kwpnd

@@ -58,33 +58,32 @@ bool isHour(Field f) { return f == Field::Hour || f == Field::Hour2; }
 // hour field (literal text in between does not count) are minutes.
 std::vector<Token> tokenize(const QString& section)
 {
-    const PlainPattern pattern = plainPattern(section);
-    const QString& plain = pattern.plain;
     std::vector<Token> tokens;
-    qsizetype literalIndex = 0;
     Field lastField = Field::Literal;
-    for (qsizetype i = 0; i < plain.size();) {
-        if (plain[i] == kLiteralMark) {
-            tokens.push_back({Field::Literal, pattern.literals[literalIndex++]});
-            ++i;
+    for (const PatternPiece& piece : patternPieces(section)) {
+        if (piece.literal) {
+            tokens.push_back({Field::Literal, piece.text});
             continue;
         }
-        Token token{Field::Literal, plain.mid(i, 1)};
-        for (const TokenName& name : kTokenNames) {
-            const QStringView nameText(name.text);
-            if (plain.mid(i, nameText.size()).compare(nameText, Qt::CaseInsensitive) == 0) {
-                token = {name.field, plain.mid(i, nameText.size())};
-                break;
+        const QStringView plain(piece.text);
+        for (qsizetype i = 0; i < plain.size();) {
+            Token token{Field::Literal, plain.sliced(i, 1).toString()};
+            for (const TokenName& name : kTokenNames) {
+                const QStringView nameText(name.text);
+                if (plain.sliced(i).startsWith(nameText, Qt::CaseInsensitive)) {
+                    token = {name.field, plain.sliced(i, nameText.size()).toString()};
+                    break;
+                }
             }
+            if (isHour(lastField) && token.field == Field::Month)
+                token.field = Field::Minute;
+            if (isHour(lastField) && token.field == Field::Month2)
+                token.field = Field::Minute2;
+            if (token.field != Field::Literal)
+                lastField = token.field;
+            i += token.text.size();
+            tokens.push_back(token);
         }
-        if (isHour(lastField) && token.field == Field::Month)
-            token.field = Field::Minute;
-        if (isHour(lastField) && token.field == Field::Month2)
-            token.field = Field::Minute2;
-        if (token.field != Field::Literal)
-            lastField = token.field;
-        i += token.text.size();
-        tokens.push_back(token);
     }
     return tokens;
 }

@@ -50,31 +50,32 @@ std::vector<Token> tokenize(const QString& section)
 {
     std::vector<Token> tokens;
     Part part = Part::Integer;
-    // Quoted and escaped text is taken out first so that "E+0" inside quotes stays literal.
-    const PlainPattern pattern = plainPattern(section);
-    const QString& plain = pattern.plain;
-    qsizetype literalIndex = 0;
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        const QChar c = plain[i];
-        Token token{Token::Kind::Literal, QString(c), part};
-        if (c == kLiteralMark) {
-            token.text = pattern.literals[literalIndex++];
-        } else if (c == u'0' || c == u'#') {
-            token.kind = c == u'0' ? Token::Kind::Zero : Token::Kind::Hash;
-        } else if (c == u'.' && part == Part::Integer) {
-            token.kind = Token::Kind::Point;
-            part = Part::Fraction;
-        } else if (c == u',' && part == Part::Integer) {
-            token.kind = Token::Kind::Comma;
-        } else if (c == u'%') {
-            token.kind = Token::Kind::Percent;
-        } else if (part != Part::Exponent && opensExponent(plain, i)) {
-            token = {Token::Kind::Exponent, plain.mid(i, 2), part};
-            part = Part::Exponent;
-            ++i;
+    // Quoted and escaped text is taken apart first so that "E+0" inside quotes stays literal.
+    for (const PatternPiece& piece : patternPieces(section)) {
+        if (piece.literal) {
+            tokens.push_back({Token::Kind::Literal, piece.text, part});
+            continue;
         }
-        token.part = token.kind == Token::Kind::Exponent ? Part::Exponent : token.part;
-        tokens.push_back(token);
+        const QString& plain = piece.text;
+        for (qsizetype i = 0; i < plain.size(); ++i) {
+            const QChar c = plain[i];
+            Token token{Token::Kind::Literal, QString(c), part};
+            if (c == u'0' || c == u'#') {
+                token.kind = c == u'0' ? Token::Kind::Zero : Token::Kind::Hash;
+            } else if (c == u'.' && part == Part::Integer) {
+                token.kind = Token::Kind::Point;
+                part = Part::Fraction;
+            } else if (c == u',' && part == Part::Integer) {
+                token.kind = Token::Kind::Comma;
+            } else if (c == u'%') {
+                token.kind = Token::Kind::Percent;
+            } else if (part != Part::Exponent && opensExponent(plain, i)) {
+                token = {Token::Kind::Exponent, plain.mid(i, 2), Part::Exponent};
+                part = Part::Exponent;
+                ++i;
+            }
+            tokens.push_back(token);
+        }
     }
     return tokens;
 }
@@ -86,16 +87,21 @@ Layout layoutOf(const QString& section)
     Layout layout;
     layout.tokens = tokenize(section);
     auto& tokens = layout.tokens;
+    auto isIntegerSlot = [](const Token& t) { return isDigitSlot(t) && t.part == Part::Integer; };
+    // slotFrom[i]: an integer placeholder lies at i or after it before the
+    // integer part ends. Worked out once, so that every comma is placed in
+    // constant time however many there are.
+    std::vector<bool> slotFrom(tokens.size() + 1, false);
+    for (std::size_t i = tokens.size(); i-- > 0;)
+        slotFrom[i] = tokens[i].part == Part::Integer && (isDigitSlot(tokens[i]) || slotFrom[i + 1]);
+    bool slotBefore = false;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         Token& t = tokens[i];
-        if (t.kind != Token::Kind::Comma)
+        if (t.kind != Token::Kind::Comma) {
+            slotBefore = slotBefore || isIntegerSlot(t);
             continue;
-        bool slotBefore = false;
-        bool slotAfter = false;
-        for (std::size_t j = 0; j < i; ++j)
-            slotBefore = slotBefore || (isDigitSlot(tokens[j]) && tokens[j].part == Part::Integer);
-        for (std::size_t j = i + 1; j < tokens.size() && tokens[j].part == Part::Integer; ++j)
-            slotAfter = slotAfter || isDigitSlot(tokens[j]);
+        }
+        const bool slotAfter = slotFrom[i + 1];
         if (slotBefore && slotAfter)
             layout.grouping = true;
         else if (slotBefore)

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTime>
 
+#include <vector>
+
 namespace kwpnd::format_detail {
 
 // A date and a time of day, kept apart so that no time zone or daylight
@@ -30,15 +32,16 @@ DateTimeValue dateOfSerial(double serial);
 // The pattern's sections, split at ';' outside quotes and escapes.
 QStringList splitSections(const QString& pattern);
 
-// A section with its quoted ("text") and escaped (\x) literals taken out:
-// each one is replaced in `plain` by kLiteralMark and kept in `literals`, in
-// order, so that the formatters only scan pattern characters.
-inline constexpr QChar kLiteralMark = QChar(1);
-struct PlainPattern {
-    QString plain;
-    QStringList literals;
+// A section with its quoted ("text") and escaped (\x) literals told apart
+// from the pattern characters: runs of pattern characters and literal texts,
+// in order. The formatters scan only the runs, so no character of a pattern,
+// whatever it is, can be taken for anything but itself.
+struct PatternPiece {
+    QString text;
+    bool literal = false;  // true: copied to the output as it stands
 };
-PlainPattern plainPattern(const QString& section);
+using PatternPieces = std::vector<PatternPiece>;
+PatternPieces patternPieces(const QString& section);
 
 // The fixed locale texts behind the named date formats (documented in format.h).
 inline constexpr char16_t kShortDatePattern[] = u"m/d/yyyy";

@@ -66,27 +66,29 @@ QStringList splitSections(const QString& pattern)
     return sections;
 }
 
-PlainPattern plainPattern(const QString& section)
+PatternPieces patternPieces(const QString& section)
 {
-    PlainPattern result;
+    PatternPieces pieces;
+    auto patternCharacter = [&](QChar c) {
+        if (pieces.empty() || pieces.back().literal)
+            pieces.push_back({QString(), false});
+        pieces.back().text += c;
+    };
     for (qsizetype i = 0; i < section.size(); ++i) {
         const QChar c = section[i];
         if (c == u'\\') {
-            if (i + 1 < section.size()) {
-                result.plain += kLiteralMark;
-                result.literals.append(section.mid(++i, 1));
-            }
+            if (i + 1 < section.size())
+                pieces.push_back({section.mid(++i, 1), true});
         } else if (c == u'"') {
             const qsizetype end = section.indexOf(u'"', i + 1);
             const qsizetype stop = end < 0 ? section.size() : end;
-            result.plain += kLiteralMark;
-            result.literals.append(section.mid(i + 1, stop - i - 1));
+            pieces.push_back({section.mid(i + 1, stop - i - 1), true});
             i = stop;
         } else {
-            result.plain += c;
+            patternCharacter(c);
         }
     }
-    return result;
+    return pieces;
 }
 
 PatternKind classifyPattern(const QString& pattern)
@@ -94,14 +96,18 @@ PatternKind classifyPattern(const QString& pattern)
     bool digits = false;
     bool stringPlaceholders = false;
     bool dateLetters = false;
-    for (QChar c : plainPattern(pattern).plain) {
-        c = c.toLower();
-        if (c == u'0' || c == u'#')
-            digits = true;
-        else if (QStringView(u"@&<>!").contains(c))
-            stringPlaceholders = true;
-        else if (QStringView(u"dmyhnswqcta").contains(c))
-            dateLetters = true;  // 'a' stands for AM/PM and A/P, 't' for ttttt
+    for (const PatternPiece& piece : patternPieces(pattern)) {
+        if (piece.literal)
+            continue;
+        for (QChar c : piece.text) {
+            c = c.toLower();
+            if (c == u'0' || c == u'#')
+                digits = true;
+            else if (QStringView(u"@&<>!").contains(c))
+                stringPlaceholders = true;
+            else if (QStringView(u"dmyhnswqcta").contains(c))
+                dateLetters = true;  // 'a' stands for AM/PM and A/P, 't' for ttttt
+        }
     }
     if (digits)
         return PatternKind::Number;

@@ -9,44 +9,52 @@ QString formatText(const QString& text, const QString& pattern)
     // A second section formats empty text.
     const QStringList sections = splitSections(pattern);
     const QString& section = text.isEmpty() && sections.size() > 1 ? sections[1] : sections[0];
-    const PlainPattern plain = plainPattern(section);
+    const PatternPieces pieces = patternPieces(section);
 
-    QString source = text;
+    // The last of < and > decides the case; the text is converted once.
+    QChar caseMark;
     bool fromLeft = false;
     qsizetype placeholders = 0;
-    for (QChar c : plain.plain) {
-        if (c == u'<')
-            source = source.toLower();
-        else if (c == u'>')
-            source = source.toUpper();
-        else if (c == u'!')
-            fromLeft = true;
-        else if (c == u'@' || c == u'&')
-            ++placeholders;
+    for (const PatternPiece& piece : pieces) {
+        if (piece.literal)
+            continue;
+        for (QChar c : piece.text) {
+            if (c == u'<' || c == u'>')
+                caseMark = c;
+            else if (c == u'!')
+                fromLeft = true;
+            else if (c == u'@' || c == u'&')
+                ++placeholders;
+        }
     }
+    const QString source = caseMark == u'<' ? text.toLower() : caseMark == u'>' ? text.toUpper() : text;
+
     // Index into `source` of the character each placeholder takes; the
     // characters that find no placeholder go with the first (from the right)
     // or the last (from the left) one.
     const qsizetype offset = fromLeft ? 0 : source.size() - placeholders;
     QString out;
     qsizetype slot = 0;
-    qsizetype literalIndex = 0;
-    for (QChar c : plain.plain) {
-        if (c == kLiteralMark) {
-            out += plain.literals[literalIndex++];
-        } else if (c == u'@' || c == u'&') {
-            if (!fromLeft && slot == 0 && offset > 0)
-                out += source.left(offset);
-            const qsizetype index = offset + slot;
-            if (index >= 0 && index < source.size())
-                out += source[index];
-            else if (c == u'@')
-                out += u' ';
-            if (fromLeft && slot == placeholders - 1)
-                out += source.mid(placeholders);
-            ++slot;
-        } else if (c != u'<' && c != u'>' && c != u'!') {
-            out += c;
+    for (const PatternPiece& piece : pieces) {
+        if (piece.literal) {
+            out += piece.text;
+            continue;
+        }
+        for (QChar c : piece.text) {
+            if (c == u'@' || c == u'&') {
+                if (!fromLeft && slot == 0 && offset > 0)
+                    out += source.left(offset);
+                const qsizetype index = offset + slot;
+                if (index >= 0 && index < source.size())
+                    out += source[index];
+                else if (c == u'@')
+                    out += u' ';
+                if (fromLeft && slot == placeholders - 1)
+                    out += source.mid(placeholders);
+                ++slot;
+            } else if (c != u'<' && c != u'>' && c != u'!') {
+                out += c;
+            }
         }
     }
     if (placeholders == 0)

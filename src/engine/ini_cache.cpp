@@ -46,7 +46,7 @@ void IniFile::setValue(const IniName& section, const IniName& key, const QString
 
     QString text = document_.textWithValue(section, key, value);
     const EncodedIniText encoded = encodeIniText(text, document_.encoding());
-    writeIniFileAtomically(path_, encoded.bytes);
+    writeIniFile(path_, encoded.bytes);
     document_ = IniDocument(std::move(text), encoded.encoding);
     stamp_ = statFile(nativePath_);
 }

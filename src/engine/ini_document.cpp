@@ -50,15 +50,16 @@ void IniDocument::parse()
     Section* current = nullptr;  // null before the first section and inside repeats
 
     for (std::int32_t lineStart = 0; lineStart < size;) {
-        const auto newline = static_cast<std::int32_t>(all.indexOf(u'\n', lineStart));
-        const bool hasLineBreak = newline >= 0;
-        const std::int32_t lineEnd = hasLineBreak ? newline : size;
-        const std::int32_t next = hasLineBreak ? newline + 1 : size;
-        std::int32_t contentEnd = lineEnd;
-        if (contentEnd > lineStart && all[contentEnd - 1] == u'\r')
-            --contentEnd;
+        // A line ends at CR LF, LF or a CR alone.
+        std::int32_t contentEnd = lineStart;
+        while (contentEnd < size && all[contentEnd] != u'\n' && all[contentEnd] != u'\r')
+            ++contentEnd;
+        const bool hasLineBreak = contentEnd < size;
+        std::int32_t next = contentEnd;
+        if (hasLineBreak)
+            next += all[contentEnd] == u'\r' && contentEnd + 1 < size && all[contentEnd + 1] == u'\n' ? 2 : 1;
         if (hasLineBreak && !lineBreakSeen) {
-            lineBreak_ = contentEnd < lineEnd ? QStringLiteral("\r\n") : QStringLiteral("\n");
+            lineBreak_ = all.sliced(contentEnd, next - contentEnd).toString();
             lineBreakSeen = true;
         }
 
@@ -170,7 +171,7 @@ QString IniDocument::textWithValue(const IniName& section, const IniName& key,
         return text_.left(s->appendAt) + inserted + text_.mid(s->appendAt);
     }
     QString result = text_;
-    if (!result.isEmpty() && !result.endsWith(u'\n'))
+    if (!result.isEmpty() && !result.endsWith(u'\n') && !result.endsWith(u'\r'))
         result += lineBreak_;
     return result + u'[' + section.trimmed() + u']' + lineBreak_ + keyLine + lineBreak_;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // IniDocument: the parsed text of one INI file, immutable once built.
 //
-// Reading rules: a line whose first non-blank character is ';' or '#' is a
-// comment; "[name]" opens a section; "name = value" sets a key of the current
-// section; any other line, and keys before the first section, are ignored.
+// Reading rules: lines end at CR LF, LF or a CR alone; a line whose first
+// non-blank character is ';' or '#' is a comment; "[name]" opens a section;
+// "name = value" sets a key of the current section; any other line, and keys
+// before the first section, are ignored.
 // Names match without regard to case and lose their surrounding blanks, as do
 // values. When a section or a key appears twice, the first one is the one
 // that counts, as with the classic profile functions: the keys of a repeated
@@ -92,7 +93,7 @@ private:
 
     QString text_;
     IniEncoding encoding_ = IniEncoding::Utf8;
-    QString lineBreak_ = QStringLiteral("\n");  // the file's first line break
+    QString lineBreak_ = QStringLiteral("\n");  // the file's first line break: CR LF, LF or CR
     std::vector<Key> keys_;
     std::vector<Section> sections_;
     QHash<QString, int> sectionIndex_;  // by folded name

@@ -26,6 +26,10 @@ const WriteRule kWriteRules[] = {
          return hasLineBreak(s) || hasLineBreak(k) || hasLineBreak(v);
      },
      "An INI name or value cannot hold a line break"},
+    {[](const QString& s, const QString& k, const QString& v) {
+         return s.contains(QChar(u'\0')) || k.contains(QChar(u'\0')) || v.contains(QChar(u'\0'));
+     },
+     "An INI name or value cannot hold a NUL character (U+0000)"},
     {[](const QString&, const QString& k, const QString&) { return k.contains(u'='); },
      "An INI key name cannot hold '='"},
     {[](const QString&, const QString& k, const QString&) {

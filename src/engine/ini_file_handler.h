@@ -7,8 +7,14 @@
 // seen by all of them at once and a repeated read costs a stat.
 //
 // Names match without regard to case. A missing file or section or key reads
-// as "" and enumerates as nothing. A file that is not a text file, or is
-// larger than 32 MB, is not read: every access to it throws Error 75.
+// as "" and enumerates as nothing. A file that is not a regular file (a
+// folder, a pipe, a device), not a text file, or larger than 32 MB, is not
+// read: every access to it throws Error 75.
+//
+// Files are UTF-8 (with or without a byte-order mark), UTF-16 with a
+// byte-order mark, or else Windows-1252; lines end at CR LF, LF or CR. A write
+// keeps the file's encoding, line endings, other lines, owner, group, mode
+// and hard links.
 
 #include "engine/ini_document.h"
 
@@ -44,8 +50,9 @@ public:
     QString Value() const;
     // Stores the text under the current section and key, creating the file,
     // section or key as needed; the file on disk is replaced at once. Throws
-    // Error 5 for a name or text that would not read back as written, and
-    // Error 75 when the file cannot be written.
+    // Error 5 for a name or text that would not read back as written (empty
+    // names, line breaks, NUL characters ...), and Error 75 naming the file or
+    // its folder when the file cannot be written; nothing is written then.
     void Value(const QString& text);
 
     // Every distinct section name in file order: names[i - 1] is the i-th.

@@ -1,6 +1,7 @@
 #pragma once
 // Disk access of INI files: the stamp that tells whether a file changed, the
-// guarded read (text files of sane size only) and the atomic replacement.
+// guarded read (regular text files of sane size only) and the rewrite that
+// keeps the file whole, its owner, group, mode and links.
 
 #include "engine/ini_text_codec.h"
 
@@ -34,13 +35,14 @@ struct IniFileContent {
 };
 
 // Reads and decodes the file; a missing file gives empty text. Throws Error 75
-// for a file that cannot be read, holds NUL bytes near its start or is larger
+// naming the path for a file that is not a regular file (a folder, a pipe, a
+// device), cannot be read, holds NUL characters near its start or is larger
 // than kMaxIniFileSize.
 IniFileContent readIniFile(const QString& path);
 
-// Replaces the file with `bytes` through a temporary file and a rename, so
-// readers see either the old or the new file whole. Throws Error 75 naming
-// the path when the file or its folder cannot be written.
-void writeIniFileAtomically(const QString& path, const QByteArray& bytes);
+// Replaces the content of the file with `bytes` so that no reader ever sees a
+// half-written file where it can be helped; how is told in the source. Throws
+// Error 75 naming the file or its folder when either cannot be written.
+void writeIniFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace kwpnd

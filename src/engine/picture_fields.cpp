@@ -93,6 +93,18 @@ QSizeF cellPixels(const Surface& canvas, const FieldRecord& r, const Picture& pi
                     .arg(kMaxLabelCells));
 }
 
+// The picture file named by the field data. An empty name names no file at
+// all; the report says where the name was looked for.
+Picture pictureFile(const FieldRecord& r)
+{
+    if (r.data.isEmpty())
+        throw Error(ErrorNumber::ObjectNotSet,
+                    QStringLiteral("Object variable or With block variable not set: no picture file is named "
+                                   "(the key Data of section [%1] in the data file is empty)")
+                        .arg(r.sectionName));
+    return LoadPicture(r.data);
+}
+
 LineMode lineMode(const QString& bf)
 {
     if (bf.contains(QLatin1Char('B')))
@@ -145,7 +157,7 @@ void drawPicture3(FieldContext& ctx) { paintComponentPicture(ctx, "Picture3"); }
 
 void drawPicture4(FieldContext& ctx) { paintComponentPicture(ctx, "Picture4"); }
 
-void drawPicFromFile(FieldContext& ctx) { paint(ctx, LoadPicture(ctx.record.data)); }
+void drawPicFromFile(FieldContext& ctx) { paint(ctx, pictureFile(ctx.record)); }
 
 void drawPicFromPictures(FieldContext& ctx) { paint(ctx, ctx.host.registeredPicture(ctx.record.data)); }
 
@@ -163,7 +175,7 @@ void drawLabels(FieldContext& ctx)
 {
     FieldRecord& r = ctx.record;
     Surface& canvas = ctx.canvas;
-    const Picture picture = LoadPicture(r.data);
+    const Picture picture = pictureFile(r);
     const double stepX = r.XSpacing + r.Width;
     const double stepY = r.YSpacing + r.Height;
     const qint64 columns = wholeCount(r.XCount);

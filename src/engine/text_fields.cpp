@@ -10,6 +10,9 @@
 #include <QObject>
 #include <QVariant>
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace kwpnd {
 
@@ -41,6 +44,43 @@ QString makeBuffer(const QString& bufferText)
                         .arg(kMaxBuffer));
     return QString(width, QLatin1Char(' '));
 }
+
+// Ascending line numbers gathered one by one, shown as "Data2, Data5–Data9".
+// Runs of consecutive numbers collapse into one range; a long list of
+// scattered numbers is cut after its first ranges.
+class LineRanges {
+public:
+    void add(int k)
+    {
+        if (!ranges_.empty() && ranges_.back().second + 1 == k)
+            ranges_.back().second = k;
+        else
+            ranges_.emplace_back(k, k);
+        ++count_;
+    }
+
+    QString text(const QString& prefix) const
+    {
+        QStringList parts;
+        qint64 shown = 0;
+        for (const auto& [first, last] : ranges_) {
+            if (parts.size() == kMaxRangesShown) {
+                parts << QStringLiteral("and %1 more").arg(count_ - shown);
+                break;
+            }
+            parts << (first == last ? prefix + QString::number(first)
+                                    : prefix + QString::number(first) + QChar(0x2013) + prefix
+                                          + QString::number(last));
+            shown += qint64(last) - first + 1;
+        }
+        return parts.join(QStringLiteral(", "));
+    }
+
+private:
+    static constexpr qsizetype kMaxRangesShown = 20;
+    std::vector<std::pair<int, int>> ranges_;
+    qint64 count_ = 0;
+};
 
 QString dataLineKey(int k) { return QStringLiteral("Data") + QString::number(k); }
 
@@ -113,25 +153,31 @@ void drawPaddedColumn(FieldContext& ctx)
     if (!ctx.step([&] { r.paddedBuffer = makeBuffer(r.Buffer); }))
         return;
     const int width = static_cast<int>(r.paddedBuffer.size());
+    // A line that is empty or does not convert leaves its row blank, so the
+    // rows below stay beside their neighbours in other columns. The failures
+    // are gathered and reported once, after the column: a column of
+    // thousands of missing lines must not become thousands of message boxes.
+    std::optional<Error> firstFailure;
+    LineRanges failedLines;
     for (int k = 1; k <= r.Datas; ++k) {
         const QString line = ctx.driver.ReadDataValue(r.sectionName, dataLineKey(k));
-        if (line.isEmpty()) {
-            // A missing data line ends the column with one report, instead of
-            // one report for every line up to Datas.
-            ctx.step([&] {
-                throw Error(ErrorNumber::TypeMismatch,
-                            QStringLiteral("Type mismatch: %1 is empty").arg(dataLineKey(k)));
-            });
-            return;
-        }
-        // A line that does not convert is reported and left blank, so the
-        // rows below stay beside their neighbours in other columns.
         QString text;
-        ctx.step([&] { text = rightAligned(Format(QVariant(toStrictDouble(line)), r.Format), width); });
+        if (auto failure = failureOf([&] {
+                text = rightAligned(Format(QVariant(toStrictDouble(line)), r.Format), width);
+            })) {
+            failedLines.add(k);
+            if (!firstFailure)
+                firstFailure = std::move(failure);
+        }
         r.paddedBuffer = text;
         ctx.write(text);
         ctx.nextLine();
     }
+    if (firstFailure)
+        ctx.step([&] {
+            throw Error(firstFailure->number(), firstFailure->description() + QStringLiteral(": ")
+                                                    + failedLines.text(QStringLiteral("Data")));
+        });
 }
 
 void drawDataLines(FieldContext& ctx)
@@ -159,7 +205,20 @@ void drawDelimited(FieldContext& ctx)
 void drawFittedText(FieldContext& ctx)
 {
     FieldRecord& r = ctx.record;
-    FitText(ctx.canvas, r.data, r.Align, r.Border, r.Shadow, r.Forecolor);
+    // A direction the routine does not know is reported, and the text is
+    // still written, without a shadow.
+    std::int32_t shadow = r.Shadow;
+    if (!isShadowDirection(shadow)) {
+        ctx.step([&] {
+            throw Error(ErrorNumber::InvalidProcedureCall,
+                        QStringLiteral("Invalid procedure call or argument: Shadow %1 is not a direction "
+                                       "from 0 to 8; the text is written without a shadow")
+                            .arg(shadow));
+        });
+        shadow = 4;
+    }
+    if (FitText(ctx.canvas, r.data, r.Align, r.Border, shadow, r.Forecolor))
+        r.Shadow = shadow;
 }
 
 void drawWatermark(FieldContext& ctx)

@@ -3,6 +3,8 @@
 #include "conversions.h"
 #include "kwpnd/error.h"
 
+#include <QPointF>
+
 #include <vector>
 
 namespace kwpnd {
@@ -19,6 +21,12 @@ struct WrappedLine {
     QString text;
     int kind = kNoBreak;
 };
+
+// A length in device pixels as scale units of `pixelsPerUnit` pixels each.
+float pixelsToUnits(double pixels, double pixelsPerUnit)
+{
+    return pixels == 0 || pixelsPerUnit == 0 ? 0.0f : static_cast<float>(pixels / pixelsPerUnit);
+}
 
 QString trimBlanks(const QString& s)
 {
@@ -173,13 +181,16 @@ bool fitText(Surface& surface, const QString& text, std::int32_t alignment, floa
             break;
     }
 
-    // Shadow offset: u screen pixels, in twips, added to the coordinates as they are.
+    // Shadow offset: u screen pixels in the shadow's direction, converted
+    // into the surface's scale units. A direction outside 0..8 has no shadow.
+    const bool shadowed = shadow != 4 && isShadowDirection(shadow);
     const int u = size / 15 + 1;
-    float dx = static_cast<float>(u * TwipsPerPixelX * ((shadow % 3) - 1));
-    float dy = static_cast<float>(u * TwipsPerPixelY * ((shadow / 3) - 1));
+    const QPointF offset = shadowed ? QPointF(u * ((shadow % 3) - 1), u * ((shadow / 3) - 1)) : QPointF();
+    float dx = pixelsToUnits(offset.x(), surface.toPixels(1, 0).x() - surface.toPixels(0, 0).x());
+    float dy = pixelsToUnits(offset.y(), surface.toPixels(0, 1).y() - surface.toPixels(0, 0).y());
 
     const Colour textColour = surface.ForeColor();
-    if (shadow != 4)
+    if (shadowed)
         surface.ForeColor(shadowColour);
     for (;;) {
         writePass(surface, lines, alignment, margin, width, dx, dy);

@@ -11,6 +11,11 @@
 
 namespace kwpnd {
 
+// Shadow directions: 0 up-left ... 4 none ... 8 down-right.
+inline constexpr bool isShadowDirection(std::int32_t shadow) { return shadow >= 0 && shadow <= 8; }
+
+// The shadow lies u device pixels off the text (u grows with the font size),
+// whatever the surface's scale mode. A shadow outside 0..8 counts as none.
 // True when the text was written; `shadow` is then set to 4. Any failure
 // ends the routine with false; what was written so far stays.
 bool FitText(Surface& surface, const QString& text, std::int32_t alignment, float margin,

@@ -75,10 +75,20 @@ void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int ang
 {
     if (text.isEmpty() || !d->hasArea() || !isNear(QPointF(x, y)))
         return;
-    // The cell height is the font's pixel size; 0 leaves the size to the
-    // surface's own font, as a native context's default font would.
-    const int height = std::abs(cellHeightPixels);
-    const double points = height == 0 ? d->fontSize : height * 72.0 / kScreenDpi;
+    // A positive height is the cell height, ascent plus descent, as with a
+    // native logical font: the em is smaller by the face's leading. A
+    // negative height is the em itself; 0 leaves the size to the surface's
+    // own font, as a native context's default font would.
+    double points = d->fontSize;
+    if (cellHeightPixels < 0) {
+        points = -double(cellHeightPixels) * 72.0 / kScreenDpi;
+    } else if (cellHeightPixels > 0) {
+        points = cellHeightPixels * 72.0 / kScreenDpi;
+        const QFontMetricsF probe(makeSurfaceFont(face, points), &metricDevice());
+        const double cell = probe.ascent() + probe.descent();
+        if (cell > 0)
+            points *= cellHeightPixels / cell;
+    }
     const QFont font = makeSurfaceFont(face, points);
     const QFontMetricsF metrics(font, &metricDevice());
     d->draw(TextOp{QPointF(x, y), QStringList{text}, font, d->fore, metrics.ascent(),

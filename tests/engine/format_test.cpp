@@ -239,5 +239,41 @@ TEST(FormatTest, StringPlaceholders)
     });
 }
 
+// Control characters of a pattern are ordinary literal characters, beside
+// quoted and escaped literals, in every kind of pattern.
+TEST(FormatTest, ControlCharactersInPatternsAreLiterals)
+{
+    const QString soh(QChar(1));
+    const struct {
+        QVariant value;
+        QString pattern;
+        QString expected;
+    } cases[] = {
+        {3.5, soh + "0.0" + soh, soh + "3.5" + soh},
+        {3.5, soh + "\"x\"0" + soh + "\\y", soh + "x4" + soh + "y"},
+        {QVariant(kDay), soh + "yyyy" + soh + "\"-\"mm", soh + "2026" + soh + "-12"},
+        {QString("abc"), soh + "@" + soh + "\"q\"@@" + soh, soh + "a" + soh + "qbc" + soh},
+        {3.5, soh, soh},
+        {QString("abc"), soh, QStringLiteral("abc")},  // text meets a pattern of literals unchanged
+        {QString("abc"), QString(QChar(1)) + QChar(2) + QChar(0) + ">@@@", QString(QChar(1)) + QChar(2) + QChar(0) + "ABC"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.value, c.pattern), c.expected) << c.pattern.toStdString();
+}
+
+// Patterns of many thousands of characters cost time in proportion to their
+// length (a run of commas used to cost the square of it).
+TEST(FormatTest, LongPatternsAreFormatted)
+{
+    const QString commas(500000, QLatin1Char(','));
+    EXPECT_EQ(Format(5, commas), commas);
+    EXPECT_EQ(Format(1234567, "#" + commas + "0"), QStringLiteral("1,234,567"));
+    EXPECT_EQ(Format(1234567, "0" + commas), QStringLiteral("0"));
+    EXPECT_EQ(Format(QString("Mixed"), QString(80000, QLatin1Char('<')) + "@"), QStringLiteral("mixed"));
+    EXPECT_EQ(Format(QString("x"), QString(80000, QLatin1Char('@'))), QString(79999, QLatin1Char(' ')) + "x");
+    const QString quoted = QStringLiteral("\"a\"").repeated(40000);
+    EXPECT_EQ(Format(1, quoted + "0"), QString(40000, QLatin1Char('a')) + "1");
+}
+
 }  // namespace
 }  // namespace kwpnd

@@ -12,6 +12,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <string>
 
 namespace kwpnd {
 namespace {
@@ -29,6 +33,43 @@ std::uint64_t inodeOf(const QString& path)
     struct stat st {};
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
+
+struct stat statOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+
+// While it lives, file permissions bind: a process running as root acts as
+// the unprivileged user 65534 (group 65534). `active` is false when the tests
+// run as another user, who is bound anyway.
+class AsUnprivilegedUser {
+public:
+    AsUnprivilegedUser()
+    {
+        if (::geteuid() != 0)
+            return;
+        groupChanged_ = ::setegid(kNoGroup) == 0;
+        active = groupChanged_ && ::seteuid(kNobody) == 0;
+    }
+    ~AsUnprivilegedUser()
+    {
+        if (active)
+            EXPECT_EQ(::seteuid(0), 0);
+        if (groupChanged_)
+            EXPECT_EQ(::setegid(0), 0);
+    }
+    AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
+    AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
+    bool active = false;
+
+private:
+    bool groupChanged_ = false;
+};
 
 class IniFileHandlerTest : public ::testing::Test {
 protected:
@@ -173,6 +214,12 @@ TEST_F(IniFileHandlerTest, WritesChangeOnlyWhatTheyMust)
          "[A]\r\nX=1\r\n; trailing comment\r\n[New Field]\r\nXLeft=4\r\n"},
         {"new file",
          "", "Field", "Data", "hello", "[Field]\nData=hello\n"},
+        {"CR alone ends lines: existing key",
+         "[A]\rX=1\r[B]\rY=2", "b", "y", "5", "[A]\rX=1\r[B]\rY=5"},
+        {"CR alone ends lines: new key keeps the CR",
+         "[A]\rX=1\r[B]\rY=2", "A", "Z", "3", "[A]\rX=1\rZ=3\r[B]\rY=2"},
+        {"CR alone ends lines: new section",
+         "[A]\rX=1\r", "C", "K", "v", "[A]\rX=1\r[C]\rK=v\r"},
     };
     for (const Case& c : cases) {
         const QString path = writeFile(dir, QStringLiteral("w.ini"), c.before);
@@ -275,28 +322,113 @@ TEST_F(IniFileHandlerTest, WriteThroughALinkReplacesTheTargetAndKeepsTheLink)
     EXPECT_EQ(fileBytes(target), QByteArray("[A]\nX=2\n"));
 }
 
-TEST_F(IniFileHandlerTest, FailedWriteInReadOnlyFolderLeavesNoPartialFile)
+TEST_F(IniFileHandlerTest, FailedWriteInReadOnlyFolderNamesTheFolderAndLeavesNoPartialFile)
 {
     const QString path = writeFile(dir, QStringLiteral("locked.ini"), "[A]\nX=1\n");
-    const auto writable = QFile::permissions(dir.path());
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool folderIsLocked = !QFile(dir.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
-    if (!folderIsLocked) {
-        QFile::remove(dir.filePath(QStringLiteral("probe")));
-        QFile::setPermissions(dir.path(), writable);
-        GTEST_SKIP() << "permissions do not bind this user (root)";
+    const QString added = dir.filePath(QStringLiteral("added.ini"));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    {
+        const AsUnprivilegedUser user;
+        ASSERT_TRUE(user.active || ::geteuid() != 0);
+        for (const QString& target : {path, added}) {
+            try {
+                write(target, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"));
+                ADD_FAILURE() << "write succeeded in a read-only folder";
+            } catch (const Error& e) {
+                EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
+                EXPECT_TRUE(e.description().contains(target)) << e.description().toStdString();
+                EXPECT_TRUE(e.description().contains(QStringLiteral("folder ") + dir.path()))
+                    << e.description().toStdString();
+            }
+        }
     }
-    try {
-        write(path, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"));
-        ADD_FAILURE() << "write succeeded in a read-only folder";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
-        EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
-    }
-    QFile::setPermissions(dir.path(), writable);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0700), 0);
     EXPECT_EQ(fileBytes(path), QByteArray("[A]\nX=1\n"));
     EXPECT_EQ(folderEntries(), QStringList{"locked.ini"});
     EXPECT_EQ(read(path, QStringLiteral("A"), QStringLiteral("X")), QStringLiteral("1"));
+}
+
+TEST_F(IniFileHandlerTest, WriteToAReadOnlyFileNamesTheFile)
+{
+    const QString path = writeFile(dir, QStringLiteral("readonly.ini"), "[A]\nX=1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    {
+        const AsUnprivilegedUser user;
+        ASSERT_TRUE(user.active || ::geteuid() != 0);
+        try {
+            write(path, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"));
+            ADD_FAILURE() << "write succeeded to a read-only file";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
+            EXPECT_TRUE(e.description().contains(path + QStringLiteral(" cannot be written: the file is read-only")))
+                << e.description().toStdString();
+        }
+    }
+    EXPECT_EQ(fileBytes(path), QByteArray("[A]\nX=1\n"));
+    EXPECT_EQ(folderEntries(), QStringList{"readonly.ini"});
+}
+
+TEST_F(IniFileHandlerTest, WriteKeepsHardLinksAndMode)
+{
+    const QString path = writeFile(dir, QStringLiteral("linked.ini"), "[A]\nX=1\n");
+    const QString other = dir.filePath(QStringLiteral("other-name.ini"));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    const struct stat before = statOf(path);
+    write(path, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("22"));
+    const struct stat after = statOf(path);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_nlink, 2u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(fileBytes(other), QByteArray("[A]\nX=22\n"));
+    EXPECT_EQ(read(other, QStringLiteral("A"), QStringLiteral("X")), QStringLiteral("22"));
+    EXPECT_EQ(folderEntries(), (QStringList{"linked.ini", "other-name.ini"}));
+
+    // A file of one name is replaced by a new one of the same mode.
+    const QString single = writeFile(dir, QStringLiteral("single.ini"), "[A]\nX=1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(single).constData(), 0604), 0);
+    write(single, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"));
+    EXPECT_EQ(statOf(single).st_mode & 07777, 0604u);
+    EXPECT_EQ(fileBytes(single), QByteArray("[A]\nX=2\n"));
+}
+
+TEST_F(IniFileHandlerTest, WriteKeepsOwnerAndGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs root";
+    // Root writes another user's file: the new file goes back to that user.
+    const QString owned = writeFile(dir, QStringLiteral("owned.ini"), "[A]\nX=1\n");
+    ASSERT_EQ(::chown(QFile::encodeName(owned).constData(), kNobody, kNoGroup), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(owned).constData(), 0640), 0);
+    write(owned, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"));
+    struct stat st = statOf(owned);
+    EXPECT_EQ(st.st_uid, kNobody);
+    EXPECT_EQ(st.st_gid, kNoGroup);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(fileBytes(owned), QByteArray("[A]\nX=2\n"));
+
+    // A second user of the file's group writes a shared file: the file stays
+    // its owner's, written in place, since the writer cannot give a new file
+    // to the owner.
+    const QString shared = writeFile(dir, QStringLiteral("shared.ini"), "[A]\nX=1\n");
+    ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 0, kNoGroup), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0664), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    const ino_t inode = statOf(shared).st_ino;
+    {
+        const AsUnprivilegedUser user;
+        ASSERT_TRUE(user.active);
+        write(shared, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("from the group"));
+    }
+    st = statOf(shared);
+    EXPECT_EQ(st.st_uid, 0u);
+    EXPECT_EQ(st.st_gid, kNoGroup);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
+    EXPECT_EQ(st.st_ino, inode);
+    EXPECT_EQ(fileBytes(shared), QByteArray("[A]\nX=from the group\n"));
+    EXPECT_EQ(folderEntries(), (QStringList{"owned.ini", "shared.ini"}));
 }
 
 TEST_F(IniFileHandlerTest, WriteToAnUnwritablePlaceIsError75NamingThePath)
@@ -332,6 +464,20 @@ TEST_F(IniFileHandlerTest, WriteRejectsNamesAndTextsThatWouldNotReadBack)
             EXPECT_EQ(e.number(), ErrorNumber::InvalidProcedureCall);
         }
     }
+    // A NUL character in a name or a value would make the file unreadable.
+    const QString nul(QChar(u'\0'));
+    const QString withNul[][3] = {
+        {"A" + nul, "X", "1"}, {"A", "X" + nul + "Y", "1"}, {"A", "X", "a" + nul + "b"}, {"A", "New", nul}};
+    for (const auto& [section, key, value] : withNul) {
+        try {
+            write(path, section, key, value);
+            ADD_FAILURE() << "accepted a NUL character";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), ErrorNumber::InvalidProcedureCall);
+            EXPECT_TRUE(e.description().contains(QLatin1String("NUL"))) << e.description().toStdString();
+        }
+    }
+    EXPECT_EQ(read(path, QStringLiteral("A"), QStringLiteral("X")), QStringLiteral("1"));
     EXPECT_EQ(fileBytes(path), QByteArray("[A]\nX=1\n"));
 }
 
@@ -350,6 +496,18 @@ TEST_F(IniFileHandlerTest, PathKeepsTheSectionOnlyForTheSameFile)
     EXPECT_EQ(ini.Value(), QString());
 }
 
+// The bytes of `text` in UTF-16 with its byte-order mark.
+QByteArray utf16(const char16_t* text, bool littleEndian)
+{
+    QByteArray bytes;
+    const std::u16string withMark = std::u16string(u"\uFEFF") + text;
+    for (const char16_t unit : withMark) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes.append(littleEndian ? low : high).append(littleEndian ? high : low);
+    }
+    return bytes;
+}
+
 TEST_F(IniFileHandlerTest, EncodingAndByteOrderMarkSurviveWrites)
 {
     struct Case {
@@ -362,9 +520,16 @@ TEST_F(IniFileHandlerTest, EncodingAndByteOrderMarkSurviveWrites)
          "[S]\nName=M\xFCller\nCity=K\xF6ln\n"},
         {"UTF-8 with its mark", "\xEF\xBB\xBF[S]\nName=M\xC3\xBCller\n", "K\xC3\xB6ln",
          "\xEF\xBB\xBF[S]\nName=M\xC3\xBCller\nCity=K\xC3\xB6ln\n"},
-        {"Latin-1 that meets a character it cannot hold becomes UTF-8",
-         "[S]\nName=M\xFCller\n", "\xE2\x82\xAC",
-         "[S]\nName=M\xC3\xBCller\nCity=\xE2\x82\xAC\n"},
+        {"Windows-1252 keeps its euro sign, dash and quotes",
+         "[S]\nName=M\xFCller\nNote=\x80 \x96 \x93q\x94\n", "\xE2\x82\xAC\xE2\x80\x93",
+         "[S]\nName=M\xFCller\nNote=\x80 \x96 \x93q\x94\nCity=\x80\x96\n"},
+        {"Windows-1252 that meets a character it cannot hold becomes UTF-8",
+         "[S]\nName=M\xFCller\nNote=\x80\n", "\xCE\xA9",
+         "[S]\nName=M\xC3\xBCller\nNote=\xE2\x82\xAC\nCity=\xCE\xA9\n"},
+        {"UTF-16 little endian with its mark", utf16(u"[S]\r\nName=M\u00FCller\r\n", true), "\xCE\xA9",
+         utf16(u"[S]\r\nName=M\u00FCller\r\nCity=\u03A9\r\n", true)},
+        {"UTF-16 big endian with its mark", utf16(u"[S]\nName=M\u00FCller\n", false), "K\xC3\xB6ln",
+         utf16(u"[S]\nName=M\u00FCller\nCity=K\u00F6ln\n", false)},
     };
     for (const Case& c : cases) {
         const QString path = writeFile(dir, QStringLiteral("enc.ini"), c.before);
@@ -389,8 +554,16 @@ TEST_F(IniFileHandlerTest, FilesThatAreNotTextAreError75OnEveryAccess)
         ASSERT_TRUE(huge.resize(33 * 1024 * 1024));  // sparse: costs no disk
     }
 
+    // Opening a pipe would wait for a writer for ever; a device is no file.
+    const QString pipePath = dir.filePath(QStringLiteral("pipe.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipePath).constData(), 0600), 0);
+
+    const QString utf16Nul = writeFile(dir, QStringLiteral("utf16.ini"), QByteArray("\xFF\xFE[\0A\0]\0\0\0", 10));
+
     const std::pair<QString, const char*> files[] = {
-        {binaryPath, "is not a text file"}, {hugePath, "is larger than 32 MB"}};
+        {binaryPath, "is not a text file"}, {hugePath, "is larger than 32 MB"},
+        {pipePath, "is not a regular file"}, {QStringLiteral("/dev/null"), "is not a regular file"},
+        {utf16Nul, "is not a text file"}};
     for (const auto& [path, reason] : files) {
         IniFileHandler ini;
         ini.Path(path);

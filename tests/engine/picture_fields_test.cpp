@@ -333,7 +333,12 @@ TEST(PictureFields, FailedLookUpsReportOnceAndPaintNothing)
         {"PicFromFile", dataPath(QStringLiteral("pictures_huge.png")),
          QStringLiteral("481: Invalid picture: the image is 20000 × 20000 pixels, more than the 67108864 pixels a "
                         "picture may have")},
-        {"PicFromFile", QString(), QStringLiteral("91: Object variable or With block variable not set")},
+        {"PicFromFile", QString(),
+         QStringLiteral("91: Object variable or With block variable not set: no picture file is named (the key "
+                        "Data of section [F] in the data file is empty)")},
+        {"Labels", QString(),
+         QStringLiteral("91: Object variable or With block variable not set: no picture file is named (the key "
+                        "Data of section [F] in the data file is empty)")},
         {"Labels", missing, QStringLiteral("53: File not found")},
         {"PicFromPictures", QStringLiteral("nobody"), QStringLiteral("5: Invalid procedure call or argument")},
         {"GridFromFlexGrids", QStringLiteral("nobody"), QStringLiteral("5: Invalid procedure call or argument")},

@@ -7,6 +7,8 @@
 #include "kwpnd/surface.h"
 #include "support/test_support.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <gtest/gtest.h>
 
 namespace kwpnd::test {
@@ -113,6 +115,49 @@ TEST(FontRotate, FontRecordAndDrawing)
     rotate.dispText(blank.hDC(), QString(), 5, 5, QStringLiteral("Arial"));
     rotate.dispText(123456789, QStringLiteral("x"), 5, 5, QStringLiteral("Arial"));
     EXPECT_TRUE(inkBounds(blank.retainedImage()).isNull());
+}
+
+// The height set is the cell (ascent plus descent), not the em: a capital H
+// takes the share of the cell the face gives it.
+TEST(FontRotate, HeightIsTheCellHeight)
+{
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(1000);
+    arial.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF metrics(arial);
+    const double capShare = metrics.tightBoundingRect(QStringLiteral("H")).height()
+        / (metrics.ascent() + metrics.descent());
+    for (const int cell : {60, 100, 200}) {
+        Surface s(400 * 15.0, 300 * 15.0);
+        s.BackColor(0xFFFFFF);
+        clsKWPNDFontRotateA rotate;
+        rotate.setPointSize(cell);
+        rotate.dispText(s.hDC(), QStringLiteral("H"), 20, 20, QStringLiteral("Arial"));
+        const QRect ink = inkBounds(s.retainedImage());
+        EXPECT_NEAR(ink.height(), capShare * cell, 2.5) << cell;  // antialiased edges
+    }
+}
+
+// Text goes through the ANSI code page: what it holds (euro sign, dashes,
+// curly quotes, accented letters) is drawn, anything else becomes '?'.
+TEST(FontRotate, TextKeepsTheCharactersOfTheAnsiCodePage)
+{
+    auto drawn = [](const QString& text, bool direct) {
+        Surface s(300 * 15.0, 60 * 15.0);
+        s.BackColor(0xFFFFFF);
+        if (direct) {
+            s.drawRotatedText(QStringLiteral("Arial"), 30, 0, 5, 5, text);
+        } else {
+            clsKWPNDFontRotateA rotate;
+            rotate.setPointSize(30);
+            rotate.dispText(s.hDC(), text, 5, 5, QStringLiteral("Arial"));
+        }
+        return s.retainedImage();
+    };
+    const QString kept = QStringLiteral("\u20AC5 \u2013 \u201Cq\u201D \u00E9");
+    EXPECT_EQ(drawn(kept, false), drawn(kept, true));
+    EXPECT_NE(drawn(kept, false), drawn(QStringLiteral("?5 ? ?q? ?"), true));
+    EXPECT_EQ(drawn(QStringLiteral("\u03A9\u4E2D"), false), drawn(QStringLiteral("??"), true));
 }
 
 }  // namespace

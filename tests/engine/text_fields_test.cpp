@@ -202,14 +202,45 @@ TEST(TextFields, PaddedNumberFailures)
     }
 }
 
-TEST(TextFields, PaddedColumnReportsBadLinesAndStopsAtAMissingOne)
+TEST(TextFields, PaddedColumnLeavesBadLinesBlankAndReportsThemOnce)
 {
-    FieldRun field("Type=rsetc\nDatas=32767\nBuffer=4\nFormat=0", "Data1=1\nData2=x\nData3=3");
+    // Empty and unconvertible lines leave their rows blank; the lines after
+    // them are still written, and one report names every failed line.
+    FieldRun field("Type=rsetc\nDatas=32767\nBuffer=4\nFormat=0",
+                   "Data1=1\nData2=\nData3=3\nData4=x\nData5=5\nData6=y\nData7=z");
     const QImage page = field.run();
-    EXPECT_EQ(field.host.shown(), (QStringList{QStringLiteral("13: Type mismatch\\nF"),
-                                              QStringLiteral("13: Type mismatch: Data4 is empty\\nF")}));
-    // The bad second line leaves its place empty; the third keeps its own.
-    EXPECT_EQ(page, expectedLines({QStringLiteral("   1"), QString(), QStringLiteral("   3")}));
+    EXPECT_EQ(field.host.shown(),
+              QStringList{QStringLiteral("13: Type mismatch: Data2, Data4, Data6\u2013Data32767\\nF")});
+    EXPECT_EQ(page, expectedLines({QStringLiteral("   1"), QString(), QStringLiteral("   3"), QString(),
+                                   QStringLiteral("   5")}));
+}
+
+TEST(TextFields, PaddedColumnReportOfScatteredLinesIsCut)
+{
+    QByteArray data;
+    for (int k = 2; k <= 60; k += 2)
+        data += "Data" + QByteArray::number(k) + "=" + QByteArray::number(k) + "\n";
+    FieldRun field("Type=rsetc\nDatas=60\nBuffer=4\nFormat=0", data);
+    field.run();
+    QStringList odd;
+    for (int k = 1; k <= 39; k += 2)
+        odd << QStringLiteral("Data%1").arg(k);
+    EXPECT_EQ(field.host.shown(),
+              QStringList{QStringLiteral("13: Type mismatch: ") + odd.join(QStringLiteral(", "))
+                          + QStringLiteral(", and 10 more\\nF")});
+}
+
+TEST(TextFields, FittedTextWithAnUnknownShadowIsReportedAndWrittenPlain)
+{
+    FieldRun bad("Type=txtsh\nShadow=&H80000000\nForecolor=255", "Data=Stamp");
+    const QImage page = bad.run();
+    EXPECT_EQ(bad.host.shown(),
+              QStringList{QStringLiteral("5: Invalid procedure call or argument: Shadow -2147483648 is not a "
+                                         "direction from 0 to 8; the text is written without a shadow\\nF")});
+    FieldRun plain("Type=txtsh\nShadow=4\nForecolor=255", "Data=Stamp");
+    EXPECT_EQ(page, plain.run());
+    EXPECT_FALSE(inkBounds(page).isNull());
+    EXPECT_EQ(bad.host.driver.record().Shadow, 4);
 }
 
 TEST(TextFields, WatermarkKindIsRotatedAtDevicePixels)

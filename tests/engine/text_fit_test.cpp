@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 namespace kwpnd::test {
 namespace {
 
@@ -150,6 +153,49 @@ TEST(FitText, ShadowColourEqualToTheTextColourWritesOnlyTheOffsetCopy)
     EXPECT_EQ(b.size(), a.size());
     EXPECT_EQ(b.top() - a.top(), 5);
     EXPECT_EQ(b.left(), a.left());
+}
+
+TEST(FitText, ShadowLiesTheSamePixelsOffInEveryScale)
+{
+    // With the shadow colour equal to the text colour only the offset copy
+    // shows: it lies u = 5 pixels down and right of the plain text in every
+    // scale mode.
+    const struct {
+        const char* name;
+        std::function<void(Surface&)> scale;
+    } scales[] = {
+        {"twips", [](Surface& s) { s.ScaleMode(smTwip); }},
+        {"pixels", [](Surface& s) { s.ScaleMode(smPixel); }},
+        {"millimetres", [](Surface& s) { s.ScaleMode(smMilimeter); }},
+        {"user", [](Surface& s) { s.ScaleWidth(30); s.ScaleHeight(20); }},
+    };
+    for (const auto& [name, scale] : scales) {
+        auto plain = page(), shadowed = page();
+        scale(*plain);
+        scale(*shadowed);
+        const float margin = 10 * plain->ScaleWidth() / 300;  // 10 pixels
+        std::int32_t none = 4, downRight = 8;
+        ASSERT_TRUE(FitText(*plain, QStringLiteral("Same"), 0, margin, none, 0)) << name;
+        ASSERT_TRUE(FitText(*shadowed, QStringLiteral("Same"), 0, margin, downRight, 0)) << name;
+        const QRect a = inkBounds(plain->retainedImage());
+        const QRect b = inkBounds(shadowed->retainedImage());
+        EXPECT_EQ(b.size(), a.size()) << name;
+        EXPECT_NEAR(b.left() - a.left(), 5, 1) << name;
+        EXPECT_NEAR(b.top() - a.top(), 5, 1) << name;
+    }
+}
+
+TEST(FitText, ShadowOutsideItsDirectionsIsNoShadow)
+{
+    for (const std::int32_t odd : {-1, 9, std::numeric_limits<std::int32_t>::min(),
+                                   std::numeric_limits<std::int32_t>::max()}) {
+        auto plain = page(), s = page();
+        std::int32_t none = 4, shadow = odd;
+        ASSERT_TRUE(FitText(*plain, QStringLiteral("Plain"), 0, 150, none, 0x0000FF));
+        ASSERT_TRUE(FitText(*s, QStringLiteral("Plain"), 0, 150, shadow, 0x0000FF)) << odd;
+        EXPECT_EQ(s->retainedImage(), plain->retainedImage()) << odd;
+        EXPECT_EQ(shadow, 4);
+    }
 }
 
 TEST(FitText, LongWordIsCutAtTheWidth)
