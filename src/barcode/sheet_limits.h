@@ -12,8 +12,10 @@ namespace kwpnd {
 
 // Most labels one sheet stamps on the page. Only labels that can show on the
 // page count; a grid that would still stamp more stamps this many and reports
-// an overflow (6) once.
-inline constexpr qint64 kMaxSheetLabels = 10000;
+// an overflow (6) once. A label that carries a barcode needs about a square
+// centimetre: even an A3 page holds fewer, and with numbering every label is
+// composed anew (a few milliseconds each).
+inline constexpr qint64 kMaxSheetLabels = 2000;
 
 // Most pixels of one composing surface (the label or the barcode surface),
 // about 5000 × 5000: a label larger than a printed page has no use, and each

@@ -295,9 +295,9 @@ TEST(LabelSheet, GridsOfAnySizeStampOnlyVisibleLabelsUpToTheCap)
     };
     const QString edge = QStringLiteral("Barcode Sheet: The barcode sheet reaches the edge of the page: %1 of its "
                                         "%2 labels are not drawn and their numbers are not used.\\nSheet");
-    const QString cap = QStringLiteral("6: Overflow: a barcode sheet stamps at most 10000 labels; XCount %1 and "
+    const QString cap = QStringLiteral("6: Overflow: a barcode sheet stamps at most 2000 labels; XCount %1 and "
                                        "YCount %2 with XSpacing + Width %3 and YSpacing + Height %4 put more than "
-                                       "that on the page, and the labels after the first 10000 were left out\\nSheet");
+                                       "that on the page, and the labels after the first 2000 were left out\\nSheet");
     const QStringList fixedLabel = {"BarCodeLabelAuto=0", "BarCodeLabelWidth=2400", "BarCodeLabelHeight=1200"};
     const Case cases[] = {
         {"zero pitch", {"XSpacing=-2400", "XCount=1e9", "YCount=1"}, 1, "10",
