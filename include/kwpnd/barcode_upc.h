@@ -5,11 +5,14 @@
 // offers its drawing steps: the guard pattern, the twenty digit patterns and
 // the eight bar and space elements, all drawn at a running x position.
 //
-// An element of k modules is 15·k + 1 vertical one-unit segments from
-// (x, 200) to (x, 600), x advancing by one unit per segment; bars are black,
-// spaces white. Units are those of the surface's scale (one module is one
-// pixel at a twip scale, 15 pixels at a pixel scale). The class never erases,
-// resizes or rescales the surface and leaves its font and colours alone.
+// An element of k modules is 15·k vertical one-unit segments from (x, 200)
+// to (x, 600), x advancing by one unit per segment; bars are black, spaces
+// white. Units are those of the surface's scale (one module is one pixel at a
+// twip scale, 15 pixels at a pixel scale). Elements are exactly as wide as
+// their modules, so at a twip scale every module lands on its own pixel
+// column and the 95 modules span 95 pixels: a decoder reads the symbol. The
+// class never erases, resizes or rescales the surface and leaves its font and
+// colours alone.
 //
 // Errors reach the caller as kwpnd::Error: drawing before BarCodePicObj is
 // set is error 91, x passing 32767 is an overflow (6).

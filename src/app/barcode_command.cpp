@@ -146,8 +146,29 @@ QString barcodeHelp()
         "  -o, --output FILE  the image file to write\n"
         "  --height N         Code 39 bar height in pixels (default 60); the surface is\n"
         "                     made 1.4 x N pixels high\n"
-        "  --scale-mode N     scale mode of the surface, 0..7 (default 1, twips: one\n"
-        "                     EAN-13 or UPC-A module per pixel)\n");
+        "  --scale-mode N     scale mode of the surface, 0..7 (default 1, twips, 15 to\n"
+        "                     a pixel); EAN-13, UPC-A and Evalbar are drawn in its units\n"
+        "\n"
+        "What each symbology draws, at the default twip scale:\n"
+        "  code39   Code 39 with start and stop '*', no check character, the data\n"
+        "           upper-cased and printed under the bars. Always drawn in pixels,\n"
+        "           whatever the scale: the surface is 1.4 x N pixels high, a module\n"
+        "           is a fortieth of that (at least 1 pixel), 13 modules a character.\n"
+        "  ean13    EAN-13 of the first 12 digits (shorter data is padded with\n"
+        "           leading zeros) and their check digit, digits under the bars; a\n"
+        "           module of 15 units, one pixel: 95 modules from x 135 to 1545,\n"
+        "           bars 90 to 690 units high (guards to 840).\n"
+        "  upc11    UPC-A of exactly 11 digits and their check digit, the 12 digits\n"
+        "           printed at (450, 650); a module of 15 units, one pixel: 95\n"
+        "           modules from x 250, bars from y 200 to 600. Other lengths draw\n"
+        "           nothing.\n"
+        "  evalbar  Code 39 again, drawn as runs of one-unit lines from x 10, bars\n"
+        "           from y 50 to 550, the data printed under them; a module of 20\n"
+        "           units, rounded to whole pixels where a pixel is a whole number\n"
+        "           of units (15 units, one pixel, at twips), 13 modules a character.\n"
+        "\n"
+        "At a pixel scale (--scale-mode 3) the fixed geometry is 15 times larger\n"
+        "(EAN-13 and UPC-A modules of 15 pixels, Evalbar modules of 20 pixels).\n");
 }
 
 int runBarcode(const QStringList& args)

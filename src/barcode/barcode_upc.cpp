@@ -48,7 +48,9 @@ void clsKWPNDBarcodeUPC11::element(int modules)
 {
     Surface& s = surface();
     const Colour colour = modules > 0 ? 0 : 0xFFFFFF;
-    const int segments = kUnitsPerModule * std::abs(modules) + 1;
+    // Not one segment more: the next element starts where this one's last
+    // module ends, and the bars keep to the module grid.
+    const int segments = kUnitsPerModule * std::abs(modules);
     const float top = top_;
     const float bottom = float(top_ + height_);
     for (int i = 0; i < segments; ++i) {

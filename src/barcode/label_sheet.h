@@ -45,18 +45,26 @@ public:
 
     // The sheet loop, from the canvas's current position (XLeft, YTop). Each
     // step that fails is reported with the field's section name and the loop
-    // goes on. Rows continue the numbering where the row before stopped. A
-    // cell beyond the canvas's right or bottom edge ends its row (or the
-    // sheet), with one report of how many labels were not drawn; their
-    // numbers are not used.
+    // goes on; a failure that repeats (the same error for every cell) is
+    // reported once per sheet. Rows continue the numbering where the row
+    // before stopped. Only cells that can show on the canvas are stamped and
+    // numbered: the others are passed over, with one report of how many
+    // labels were not drawn (their numbers are not used). A grid that would
+    // still stamp more than kMaxSheetLabels labels stamps that many and
+    // reports an overflow (6) once. BarcodeEndNumber is the last number
+    // stamped; a write of it that fails is reported and counted.
     void drawSheet(LabelSheetWindow& window, const FieldRecord& field);
 
     double number() const { return n_; }
     const Picture& stamp() const { return stamp_; }
+    // How many writes of BarcodeEndNumber to the data file have failed since
+    // the composer was made (each was reported as it happened).
+    int failedDataWrites() const { return failedDataWrites_; }
 
 private:
     double n_ = 0;
     Picture stamp_;
+    int failedDataWrites_ = 0;
 };
 
 // The call a window makes from GenerationHost::MakeBarCode(FieldContext&):

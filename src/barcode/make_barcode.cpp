@@ -2,6 +2,7 @@
 #include "barcode/label_sheet.h"
 #include "barcode/label_symbols.h"
 #include "barcode/label_values.h"
+#include "barcode/sheet_limits.h"
 #include "engine/conversions.h"
 #include "kwpnd/surface.h"
 
@@ -58,9 +59,12 @@ void BarcodeLabelComposer::MakeBarCode(LabelSheetWindow& window, const FieldReco
     label.ScaleHeight(float(f.Height));
     label.ScaleWidth(float(f.Width));
     if (p.BarCodeLabelAuto == 1) {
+        checkComposingSize("Width", f.Width, "Height", f.Height);
         label.Height(label.ScaleHeight());
         label.Width(label.ScaleWidth());
     } else {
+        checkComposingSize("BarCodeLabelWidth", p.BarCodeLabelWidth, "BarCodeLabelHeight", p.BarCodeLabelHeight);
+        checkComposingSize("BarCodeObjectWidth", p.BarCodeObjectWidth, "BarCodeObjectHeight", p.BarCodeObjectHeight);
         label.Width(float(p.BarCodeLabelWidth));
         label.Height(float(p.BarCodeLabelHeight));
         symbolSurface.Width(float(p.BarCodeObjectWidth));

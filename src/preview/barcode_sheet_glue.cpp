@@ -13,4 +13,9 @@ void frmKWPNDPreviewA::MakeBarCode(FieldContext& ctx)
     syncComposingViews();
 }
 
+int frmKWPNDPreviewA::failedDataWrites() const
+{
+    return barcodeComposer_ ? barcodeComposer_->failedDataWrites() : 0;
+}
+
 }  // namespace kwpnd

@@ -2,6 +2,7 @@
 // barcode sheets (the label surface and the barcode surface): their menu,
 // the double clicks and the label text editor.
 #include "barcode_label_editor.h"
+#include "barcode_sheet_inspector.h"
 #include "barcode_sheet_menu.h"
 #include "kwpnd/error.h"
 #include "preview_form.h"
@@ -31,10 +32,14 @@ void frmKWPNDPreviewA::syncComposingViews()
         {f.picBarCodePicObj, &picBarCodePicObj()},
         {f.picBarCodeLabel, &picBarCodeLabel()},
     };
+    // The views live in the label inspector beside the window, never over
+    // the page canvas.
+    BarcodeSheetInspector& inspector = BarcodeSheetInspector::of(f);
     for (const auto& [view, surface] : views) {
         view->syncGeometry();
         view->setVisible(surface->Visible());
     }
+    inspector.follow();
 }
 
 void frmKWPNDPreviewA::showBarcodeSheetMenu(const QPoint& globalPosition)

@@ -39,7 +39,11 @@ TEST(BarcodeCommand, WritesSymbolsThatDecode)
                           Case{{"code39", "KW-2024"}, "CODE-39:KW-2024", false},
                           Case{{"code39", "abc 12", "--height", "30"}, "CODE-39:ABC 12", false},
                           Case{{"upc11", "03600029145", "--scale-mode", "3"}, "UPC-A:036000291452", true},
-                          Case{{"evalbar", "KW-7", "--scale-mode", "3"}, "CODE-39:KW-7", false}}) {
+                          Case{{"evalbar", "KW-7", "--scale-mode", "3"}, "CODE-39:KW-7", false},
+                          // The default twip scale: a module of one pixel.
+                          Case{{"upc11", "03600029145"}, "UPC-A:036000291452", true},
+                          Case{{"upc11", "12345678901"}, "UPC-A:123456789012", true},
+                          Case{{"evalbar", "KW-7"}, "CODE-39:KW-7", false}}) {
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("symbol.png"));
         const CliRun r = kwpnd(c.args + QStringList{QStringLiteral("-o"), out});

@@ -2,6 +2,7 @@
 // geometry, header and footer, and overflows.
 
 #include "barcode/evalbar.h"
+#include "barcode/label_symbols.h"
 #include "barcode_support.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
@@ -103,6 +104,35 @@ TEST(Evalbar, DecoderReadsPixelModules)
     std::int16_t x = 20;
     DrawEvalbar(QStringLiteral("KW-42"), QString(), QStringLiteral("KW-42"), s, 5, 40, x, 2);
     EXPECT_EQ(decode(s.retainedImage()), QStringList{QStringLiteral("CODE-39:KW-42")});
+}
+
+// A label's module: 20 units, or the nearest whole number of pixels where a
+// pixel is a whole number of units.
+TEST(Evalbar, LabelModuleLandsOnWholePixels)
+{
+    struct Case {
+        std::int16_t scaleMode;
+        std::int16_t module;
+        std::int16_t expected;
+    };
+    for (Case c : {Case{smTwip, 20, 15}, Case{smTwip, 40, 45}, Case{smTwip, 5, 15}, Case{smTwip, 30, 30},
+                   Case{smPixel, 20, 20}, Case{smPoint, 20, 20}, Case{smMilimeter, 20, 20}}) {
+        Surface s(3000, 1000);
+        s.ScaleMode(c.scaleMode);
+        EXPECT_EQ(evalbarModule(s, c.module), c.expected) << c.scaleMode << " " << c.module;
+    }
+}
+
+// The label's symbol at a twip scale: one pixel per module, read as Code 39.
+TEST(Evalbar, LabelSymbolAtTwipScaleDecodes)
+{
+    Surface s(13 * 15 * 9 + 400, 900);  // twips
+    ASSERT_TRUE(drawLabelSymbol(QStringLiteral("evalbar"), LabelSymbol{"KW-42", "KW-42", 40}, s));
+    const QImage image = s.retainedImage();
+    // From x 10 (pixel 1 on): "*KW-42*" and its gaps, a module a pixel.
+    EXPECT_EQ(sampleRow(image, 300 / 15, 1, 13 * 7, 1), expectedModules(QStringLiteral("KW-42")));
+    if (haveDecoder())
+        EXPECT_EQ(decode(image), QStringList{QStringLiteral("CODE-39:KW-42")});
 }
 
 }  // namespace

@@ -256,8 +256,10 @@ TEST(LabelSheet, FailuresInALabelAreReportedAndTheCellGetsThePreviousStamp)
         const QStringList shown = sheet.host.shown();
         ASSERT_FALSE(shown.isEmpty()) << c.key;
         EXPECT_EQ(shown.first(), QStringLiteral("%1: %2\\nSheet").arg(c.error).arg(errorDescription(c.error))) << c.key;
-        // No label was ever composed: stamping fails too, once per cell.
-        EXPECT_EQ(shown.count(QStringLiteral("91: %1\\nSheet").arg(errorDescription(91))), 2) << c.key;
+        // No label was ever composed: stamping fails too, in every cell, and
+        // each failure is reported once for the sheet.
+        EXPECT_EQ(shown.count(QStringLiteral("91: %1\\nSheet").arg(errorDescription(91))), 1) << c.key;
+        EXPECT_EQ(shown.size(), 2) << c.key;
     }
 
     // After a good sheet, a failing one stamps the last good label.
@@ -277,6 +279,89 @@ TEST(LabelSheet, TallCode39LabelIsReported)
     sheet.generate();
     ASSERT_FALSE(sheet.host.shown().isEmpty());
     EXPECT_TRUE(sheet.host.shown().first().startsWith(QStringLiteral("380: "))) << sheet.host.shown().first().toStdString();
+}
+
+// Grids that never leave the page, or reach it only after many cells, or
+// move away from it: only the labels that can show are stamped and numbered,
+// at most kMaxSheetLabels of them, and an overflow is reported once.
+TEST(LabelSheet, GridsOfAnySizeStampOnlyVisibleLabelsUpToTheCap)
+{
+    struct Case {
+        const char* name;
+        QStringList keys;
+        int stamps;             // distinct red areas on the page
+        const char* endNumber;  // BarcodeData is 10
+        QString report;         // the one report expected ("" none)
+    };
+    const QString edge = QStringLiteral("Barcode Sheet: The barcode sheet reaches the edge of the page: %1 of its "
+                                        "%2 labels are not drawn and their numbers are not used.\\nSheet");
+    const QString cap = QStringLiteral("6: Overflow: a barcode sheet stamps at most 2000 labels; XCount %1 and "
+                                       "YCount %2 with XSpacing + Width %3 and YSpacing + Height %4 put more than "
+                                       "that on the page, and the labels after the first 2000 were left out\\nSheet");
+    const QStringList fixedLabel = {"BarCodeLabelAuto=0", "BarCodeLabelWidth=2400", "BarCodeLabelHeight=1200"};
+    const Case cases[] = {
+        {"zero pitch", {"XSpacing=-2400", "XCount=1e9", "YCount=1"}, 1, "10",
+         cap.arg("1000000000", "1", "0", "1300")},
+        {"negative pitch on both axes", {"XSpacing=-2400.5", "YSpacing=-1200.5", "XCount=1e9", "YCount=1e9"}, 1, "10",
+         cap.arg("1000000000", "1000000000", "-0.5", "-0.5")},
+        {"numbered, zero pitch", {"XSpacing=-2400", "XCount=50", "YCount=1", "BarCodeSequential=1"}, 1, "60", ""},
+        {"moving away to the left",
+         QStringList{"XSpacing=-100", "Width=-2400", "XCount=1e9", "YCount=1", "BarCodeSequential=1"} + fixedLabel,
+         2, "12", edge.arg("999999998", "1000000000")},
+        {"coming from far left", {"XLeft=-100000", "XCount=1e9", "YCount=1", "BarCodeSequential=1"}, 4, "14",
+         edge.arg("999999996", "1000000000")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Sheet sheet(sheetSection(kRedLabels + c.keys), "[Sheet]\nBarcodeData=10\n");
+        sheet.generate();
+        EXPECT_EQ(cornersOf(sheet.page(), kRed).size(), c.stamps);
+        EXPECT_EQ(sheet.dataValue("Sheet", "BarcodeEndNumber"), QLatin1String(c.endNumber));
+        EXPECT_EQ(sheet.host.shown(), c.report.isEmpty() ? QStringList() : QStringList{c.report});
+    }
+}
+
+TEST(LabelSheet, EndPositionBeyondAnyPositionIsAnOverflow)
+{
+    Sheet sheet(sheetSection(kRedLabels + QStringList{"YSpacing=1e30", "YCount=1e15", "XCount=1", "BarCodeLabelAuto=0",
+                                                      "BarCodeLabelWidth=2400", "BarCodeLabelHeight=1200"}),
+                "[Sheet]\nBarcodeData=10\n");
+    sheet.generate();
+    EXPECT_EQ(cornersOf(sheet.page(), kRed).size(), 1);
+    const QStringList shown = sheet.host.shown();
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.first(), QStringLiteral("6: Overflow: YCount 1E+15 labels of YSpacing + Height 1E+30 end at "
+                                            "1E+45, beyond any position on the page\\nSheet"));
+}
+
+// Sizes that would make composing surfaces of gigabytes are refused before
+// any surface grows, once per sheet, naming the key and its value.
+TEST(LabelSheet, OversizedSurfacesAreRefusedNamingTheKey)
+{
+    struct Case {
+        QStringList keys;
+        const char* start;  // of the first report
+    };
+    for (const Case& c : {Case{{"BarCodeSymbol=code39", "BarCodeHeight=9000"},
+                               "380: Invalid property value: BarCodeHeight 9000 makes a Code 39 symbol of about"},
+                          Case{{"BarCodeSymbol=code39", "BarCodeHeight=-5"},
+                               "380: Invalid property value: BarCodeHeight -5: a bar height cannot be negative"},
+                          Case{{"Width=2000000", "XSpacing=-1999000"},
+                               "380: Invalid property value: Width 2000000, Height 1200 make a surface of"},
+                          Case{{"BarCodeLabelAuto=0", "BarCodeLabelWidth=90000", "BarCodeLabelHeight=90000"},
+                               "380: Invalid property value: BarCodeLabelWidth 90000, BarCodeLabelHeight 90000 make"},
+                          Case{{"BarCodeLabelAuto=0", "BarCodeObjectWidth=-3"},
+                               "380: Invalid property value: BarCodeObjectWidth -3, BarCodeObjectHeight 1100: a size cannot"}}) {
+        const QString keys = c.keys.join(' ');
+        Sheet sheet(sheetSection(c.keys + QStringList{"BarCodeSequential=1"}));
+        sheet.generate();
+        const QStringList shown = sheet.host.shown();
+        ASSERT_FALSE(shown.isEmpty()) << keys.toStdString();
+        EXPECT_TRUE(shown.first().startsWith(QLatin1String(c.start))) << shown.first().toStdString();
+        EXPECT_EQ(shown.count(shown.first()), 1) << keys.toStdString() << ": reported once, not once per label";
+        EXPECT_LE(qint64(sheet.host.symbol.pixelWidth()) * sheet.host.symbol.pixelHeight(), 1000000);
+        EXPECT_LE(qint64(sheet.host.label.pixelWidth()) * sheet.host.label.pixelHeight(), 1000000);
+    }
 }
 
 TEST(LabelSheet, HugeGridStopsAtTheCanvasEdgeAndSaysSo)
@@ -338,6 +423,9 @@ TEST(LabelSheet, EndNumberThatCannotBeWrittenIsReportedAfterThePageIsDrawn)
     ASSERT_EQ(window.dialogs_.shown().size(), 1u);
     EXPECT_EQ(window.dialogs_.shown()[0].caption, QStringLiteral("75"));
     EXPECT_EQ(composer.number(), 5);
+    EXPECT_EQ(composer.failedDataWrites(), 1);
+    composer.drawSheet(window, field);
+    EXPECT_EQ(composer.failedDataWrites(), 2) << "counted for every sheet";
 }
 
 TEST(LabelSheetKeys, BadKeysAreReportedAndKeepTheLastSheetsValue)

@@ -93,22 +93,24 @@ TEST(UPC, LetterCountsAsZeroAndIsPrinted)
     EXPECT_NE(a.copy(text), b.copy(text));
 }
 
-TEST(UPC, ElementsAreFifteenUnitsAModulePlusOne)
+TEST(UPC, ElementsAreFifteenUnitsAModule)
 {
     PixelSurface s;
     clsKWPNDBarcodeUPC11 upc;
     upc.BarCodePicObj(&s);
     upc.Line2();
     QImage image = s.retainedImage();
-    EXPECT_EQ(countPixels(image, qRgb(0, 0, 0), QRect(0, 400, image.width(), 1)), 31);
+    EXPECT_EQ(countPixels(image, qRgb(0, 0, 0), QRect(0, 400, image.width(), 1)), 30);
     EXPECT_LT(qGray(image.pixel(250, 200)), 128);
-    EXPECT_LT(qGray(image.pixel(280, 600)), 128);
-    EXPECT_EQ(qGray(image.pixel(281, 400)), 255);
+    EXPECT_LT(qGray(image.pixel(279, 600)), 128);
+    EXPECT_EQ(qGray(image.pixel(280, 400)), 255);
     upc.Space1();
-    upc.Line1();  // starts 31 + 16 units after 250
+    upc.Line1();  // starts 30 + 15 units after 250
     image = s.retainedImage();
-    EXPECT_EQ(qGray(image.pixel(296, 400)), 255);
-    EXPECT_LT(qGray(image.pixel(297, 400)), 128);
+    EXPECT_EQ(qGray(image.pixel(294, 400)), 255);
+    EXPECT_LT(qGray(image.pixel(295, 400)), 128);
+    EXPECT_LT(qGray(image.pixel(309, 400)), 128);
+    EXPECT_EQ(qGray(image.pixel(310, 400)), 255);
     EXPECT_EQ(qGray(image.pixel(250, 199)), 255);
 }
 
@@ -142,25 +144,20 @@ TEST(UPC, DecoderReadsThePixelScaleSymbol)
     }
 }
 
-// At a twip scale a module is one pixel, but each element is one unit (a
-// fifteenth of a pixel) wider than its modules: over the symbol's 59
-// elements the bars drift by about four pixels, so some elements come out one
-// pixel wider than the standard allows.
-TEST(UPC, AtTwipScaleElementsDriftByOneUnitEach)
+// At a twip scale a module is one pixel: the 95 modules lie on 95 pixel
+// columns from 250 / 15, each exactly as the standard draws it, and a decoder
+// reads the symbol.
+TEST(UPC, AtTwipScaleEveryModuleIsOnePixel)
 {
-    Surface s(2100, 900);
-    const Drawn d = draw(QStringLiteral("12345678901"), s);
-    const QImage image = d.image;
-    int firstBar = 0;
-    while (qGray(image.pixel(firstBar, 400 / 15)) >= 128)
-        ++firstBar;
-    int lastBar = image.width() - 1;
-    while (qGray(image.pixel(lastBar, 400 / 15)) >= 128)
-        --lastBar;
-    EXPECT_EQ(firstBar, 17);  // 250 / 15
-    // 95 modules end at 94 pixels after the first; the drift adds to that.
-    EXPECT_GT(lastBar - firstBar, 94);
-    EXPECT_LT(lastBar - firstBar, 94 + 6);
+    for (const char* data : {"12345678901", "03600029145", "98765432109"}) {
+        Surface s(2100, 900);
+        const Drawn d = draw(QLatin1String(data), s);
+        const QString twelve = QLatin1String(data) + QString::number(d.check);
+        EXPECT_EQ(sampleRow(d.image, 400 / 15, 17, 95, 1), upcaStandardModules(twelve)) << data;
+        EXPECT_TRUE(inkBounds(d.image.copy(17 + 95, 0, 20, 600 / 15)).isNull()) << data << ": nothing after the guard";
+        if (haveDecoder())
+            EXPECT_EQ(decode(d.image, true), QStringList{QStringLiteral("UPC-A:") + twelve}) << data;
+    }
 }
 
 }  // namespace

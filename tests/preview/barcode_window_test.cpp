@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace kwpnd::test {
@@ -90,6 +91,38 @@ TEST_F(BarcodeWindow, GenerationShowsTheLabelButNotTheBarcode)
     EXPECT_EQ(f.picBarCodeLabel->size(), QSize(267, 133));  // 4000 x 2000 twips
     EXPECT_FALSE(inkBounds(window().picBarCodeLabel().retainedImage()).isNull());
     EXPECT_EQ(dataValue("BarcodeEndNumber"), QStringLiteral("120"));
+}
+
+// The label inspector opens beside the window: what the window shows at the
+// page's top-left is the page itself, not the last label composed.
+TEST_F(BarcodeWindow, TheLabelCoversNoPartOfThePage)
+{
+    PreviewForm& f = form();
+    ASSERT_TRUE(f.picBarCodeLabel->isVisible());
+    EXPECT_NE(f.picBarCodeLabel->window(), &f);
+    EXPECT_FALSE(f.CerPrvC->isAncestorOf(f.picBarCodeLabel));
+
+    // A page that is red all over, after the sheet.
+    Surface& canvas = window().CerPrvC();
+    canvas.Line(canvas.ScaleLeft(), canvas.ScaleTop(), canvas.ScaleLeft() + canvas.ScaleWidth(),
+                canvas.ScaleTop() + canvas.ScaleHeight(), 0x0000FF, LineMode::FilledBox);
+    const QRect topLeft = QRect(0, 0, 300, 150) & f.CerPrvC->visibleRegion().boundingRect();
+    ASSERT_FALSE(topLeft.isEmpty());
+    const QImage shown = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage page = shown.copy(topLeft.translated(f.CerPrvC->mapTo(&f, QPoint(0, 0))));
+    EXPECT_EQ(countPixels(page, qRgb(255, 0, 0)), page.width() * page.height());
+}
+
+TEST_F(BarcodeWindow, FailedWritesOfTheEndNumberAreCounted)
+{
+    EXPECT_EQ(window().failedDataWrites(), 0);
+    window().msDataFile = dir.filePath(QStringLiteral("missing/data.ini"));
+    window().PreviewGenerate();
+    EXPECT_EQ(window().failedDataWrites(), 1);
+    const auto& shown = dialogs->shown();
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](const auto& m) { return m.caption == "75"; }), 1);
+    window().PreviewGenerate();
+    EXPECT_EQ(window().failedDataWrites(), 2);
 }
 
 TEST_F(BarcodeWindow, MenuHasItsItemsInOrderAndOpensOnARightPress)
