@@ -7,6 +7,7 @@
 #include "qt_messages.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 namespace {
@@ -17,6 +18,12 @@ void print(FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+int usageError(const QString& message)
+{
+    print(stderr, QStringLiteral("kwpnd: %1\nRun 'kwpnd --help' for usage.\n").arg(message));
+    return kUsage;
 }
 
 bool wantsHelp(const QStringList& args)
@@ -45,6 +52,26 @@ const Command kCommands[] = {
     {"print", printHelp, runPrintCommand, neverDisplay},
 };
 
+// The display a window would go to, as the environment names it.
+QString displayName()
+{
+    const QString x11 = qEnvironmentVariable("DISPLAY");
+    return x11.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : x11;
+}
+
+// The window platforms for the displays the environment names, then the
+// off-screen one: Qt takes the first that starts, so a display that cannot be
+// reached ends on the off-screen platform instead of aborting.
+QByteArray displayPlatforms()
+{
+    QByteArray platforms;
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        platforms += "xcb;";
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        platforms += "wayland;";
+    return platforms + "offscreen";
+}
+
 const Command* findCommand(const QString& name)
 {
     for (const Command& c : kCommands)
@@ -62,29 +89,36 @@ int main(int argc, char** argv)
         args << QString::fromLocal8Bit(argv[i]);
     const Command* command = args.isEmpty() ? nullptr : findCommand(args.first());
 
-    // Without a window to show, no display is needed: use the off-screen platform.
-    const bool display = command && command->wantsDisplay(args.mid(1));
-    if (!display && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    quietQtMessages();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kwpnd"));
-
+    // Help and usage errors need no application, and so no display.
     if (args.isEmpty() || (args.size() == 1 && wantsHelp(args))) {
         print(args.isEmpty() ? stderr : stdout, mainHelp());
         return args.isEmpty() ? kUsage : kOk;
     }
+    if (!command)
+        return usageError(QStringLiteral("unknown command '%1'").arg(args.first()));
+    const QStringList rest = args.mid(1);
+    if (wantsHelp(rest)) {
+        print(stdout, command->help());
+        return kOk;
+    }
+
+    // Without a window to show, no display is needed: use the off-screen
+    // platform. With one, an unreachable display must not abort the tool.
+    const bool choosePlatform = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    const bool display = command->wantsDisplay(rest);
+    if (choosePlatform)
+        qputenv("QT_QPA_PLATFORM", display ? displayPlatforms() : QByteArray("offscreen"));
+    quietQtMessages();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kwpnd"));
+    if (choosePlatform && display && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        print(stderr, QStringLiteral("kwpnd: cannot connect to display %1\n").arg(displayName()));
+        return kFailed;
+    }
+
     try {
-        if (!command)
-            throw UsageError{QStringLiteral("unknown command '%1'").arg(args.first())};
-        const QStringList rest = args.mid(1);
-        if (wantsHelp(rest)) {
-            print(stdout, command->help());
-            return kOk;
-        }
         return command->run(rest);
     } catch (const UsageError& e) {
-        print(stderr, QStringLiteral("kwpnd: %1\nRun 'kwpnd --help' for usage.\n").arg(e.message));
-        return kUsage;
+        return usageError(e.message);
     }
 }

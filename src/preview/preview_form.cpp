@@ -327,10 +327,26 @@ bool PreviewForm::previewKey(QObject* receiver, QEvent* event)
     return shortcut;
 }
 
+// Events after which a held zoom button's release no longer reaches the
+// window: it lost activation or was blocked, or a modal window or a menu
+// opened over it.
+bool PreviewForm::endsZoomHold(QObject* watched, QEvent* event) const
+{
+    const auto type = event->type();
+    if (watched == this)
+        return type == QEvent::WindowDeactivate || type == QEvent::WindowBlocked;
+    if (type != QEvent::Show || !watched->isWidgetType())
+        return false;
+    const auto* widget = static_cast<const QWidget*>(watched);
+    return widget->isWindow() && (widget->isModal() || widget->windowType() == Qt::Popup);
+}
+
 bool PreviewForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (!owner_)
         return false;
+    if (endsZoomHold(watched, event))
+        owner_->zoomButtonLost();
     if (watched == picContainer && event->type() == QEvent::LayoutRequest) {
         runHandler([&] { owner_->canvasPlacementChanged(); });
         return false;

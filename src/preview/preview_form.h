@@ -99,6 +99,7 @@ private:
     void createMenus();
     void connectParts();
     bool zoomButtonEvent(int index, QEvent* event);
+    bool endsZoomHold(QObject* watched, QEvent* event) const;
     bool previewKey(QObject* receiver, QEvent* event);
 
     frmKWPNDPreviewA* owner_;

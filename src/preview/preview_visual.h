@@ -29,6 +29,9 @@ struct frmKWPNDPreviewA::Visual {
     // the canvas's size, whatever size the canvas takes.
     QRectF image1Twips;
     bool image1Zoomed = false;
+    // The canvas's outer size (twips) the scroll ranges were last set from;
+    // empty until the load sets them.
+    QSizeF scrollRangesFor;
 };
 
 }  // namespace kwpnd

@@ -154,10 +154,8 @@ void frmKWPNDPreviewA::InitScrollRanges()
     // The sizes go through their text form, as the scroll bars take whole
     // 16-bit numbers: a canvas beyond 32767 twips overflows here.
     auto range = [](float twips) { return roundToInteger(toNumber(numberText(twips))); };
-    v.form->VScroll1->setMinimum(1);
-    v.form->HScroll1->setMinimum(1);
-    v.form->VScroll1->setMaximum(range(v.CerPrvC.Height()));
-    v.form->HScroll1->setMaximum(range(v.CerPrvC.Width()));
+    const int height = range(v.CerPrvC.Height()), width = range(v.CerPrvC.Width());
+    setScrollRanges(width, height);
 }
 
 void frmKWPNDPreviewA::ClearPreviewPicBox()

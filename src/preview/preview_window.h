@@ -13,6 +13,7 @@
 #include "engine/generation_driver.h"
 #include "engine/generation_host.h"
 #include "kwpnd/surface.h"
+#include "page_printer.h"
 
 #include <QPointer>
 #include <QSizeF>
@@ -82,6 +83,10 @@ public:
     void Command1_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y);
     void Command1_MouseUp(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y);
     void ZoomPreview(std::int16_t Index);
+    // The held zoom button can no longer be released where the window sees
+    // it (a modal window or a menu opened, the window lost activation): the
+    // zoom loop stops as if it had been released.
+    void zoomButtonLost();
     void HScroll1_Change();
     void VScroll1_Change();
     void CreateRuler();
@@ -135,8 +140,9 @@ public:
     // Printer settings of the last direct print.
     std::int16_t printCopies() const { return miPrintCopies; }
     std::int16_t printShowDialog() const { return miPrintShowDialog; }
-    // The printer chosen in the print dialog; empty: the default printer.
-    QString chosenPrinter() const { return chosenPrinter_; }
+    // The output chosen in the print dialog; by default the default printer.
+    const PrintOutput& chosenOutput() const { return chosenOutput_; }
+    QString chosenPrinter() const { return chosenOutput_.printerName; }
 
     GenerationDriver& driver() { return driver_; }
 
@@ -164,6 +170,9 @@ private:
     // Reads a "Printer" key as a 16-bit number (the leading number, rounded).
     std::int16_t printerSetting(const QString& key);
     void readPrinterSettings();
+    void setScrollRanges(int widthTwips, int heightTwips);
+    // Sets the scroll ranges anew when the canvas's size has changed since.
+    void scrollRangesFollowCanvas();
     void printOneCopy();
 
     // Private state kept while the window is unloaded.
@@ -172,7 +181,7 @@ private:
     bool mbShowActiveAdjusterOnly = false;
     std::int16_t miPrintCopies = 0;
     std::int16_t miPrintShowDialog = 0;
-    QString chosenPrinter_;
+    PrintOutput chosenOutput_;
 
     QSizeF canvasDesignSize_{kCanvasDesignWidth, kCanvasDesignHeight};
     std::unique_ptr<Visual> visual_;

@@ -14,6 +14,35 @@ namespace kwpnd {
 
 namespace {
 const QString kPrinterSection = QStringLiteral("Printer");
+
+// Sets up the dialog's printer with the output chosen last time.
+void offerOutput(QPrinter& printer, const PrintOutput& last)
+{
+    if (!last.pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(last.pdfFile);
+    } else {
+        const QPrinterInfo info = last.printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                             : QPrinterInfo::printerInfo(last.printerName);
+        if (!info.isNull())
+            printer.setPrinterName(info.printerName());
+    }
+    if (last.pageLayout.isValid())
+        printer.setPageLayout(last.pageLayout);
+}
+
+// What the dialog chose: a PDF file, or a printer (a PDF output without a
+// file is what Qt offers when there is no printer at all: no printer then).
+PrintOutput outputChosen(const QPrinter& printer)
+{
+    PrintOutput chosen;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        chosen.pdfFile = printer.outputFileName();
+    else
+        chosen.printerName = printer.printerName();
+    chosen.pageLayout = printer.pageLayout();
+    return chosen;
+}
 }  // namespace
 
 std::int16_t frmKWPNDPreviewA::printerSetting(const QString& key)
@@ -32,18 +61,17 @@ void frmKWPNDPreviewA::PreviewPrint()
     endSilently([&] {
         readPrinterSettings();
         if (miPrintShowDialog == 1) {
-            const QPrinterInfo current = chosenPrinter_.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                                  : QPrinterInfo::printerInfo(chosenPrinter_);
-            QPrinter printer(current);
+            QPrinter printer;
+            offerOutput(printer, chosenOutput_);
             if (miPrintCopies >= 1)
                 printer.setCopyCount(miPrintCopies);
             QPrintDialog dialog(&printer, &form());
             dialog.setWindowTitle(QStringLiteral("Print From Preview"));
-            // The printer chosen there prints what follows; its copy count is
+            // What is chosen there prints what follows; the copy count is
             // not read back. Cancelling prints nothing.
             if (Dialogs::current().showModal(dialog) != QDialog::Accepted)
                 return;
-            chosenPrinter_ = printer.printerName();
+            chosenOutput_ = outputChosen(printer);
         }
         PreviewPrintDirect();
     });
@@ -76,7 +104,7 @@ void frmKWPNDPreviewA::printOneCopy()
         name = QFileInfo(msSettingFile).completeBaseName();
     if (name.isEmpty())
         name = QStringLiteral("Preview");
-    printPage(CerPrvC().Image(), chosenPrinter_, name);
+    printPage(CerPrvC().Image(), chosenOutput_, name);
 }
 
 }  // namespace kwpnd

@@ -5,8 +5,31 @@
 #include "preview_visual.h"
 
 #include <QScrollBar>
+#include <algorithm>
 
 namespace kwpnd {
+
+void frmKWPNDPreviewA::setScrollRanges(int widthTwips, int heightTwips)
+{
+    Visual& v = visual();
+    v.form->VScroll1->setMinimum(1);
+    v.form->HScroll1->setMinimum(1);
+    v.form->VScroll1->setMaximum(heightTwips);
+    v.form->HScroll1->setMaximum(widthTwips);
+    v.scrollRangesFor = QSizeF(v.CerPrvC.Width(), v.CerPrvC.Height());
+}
+
+void frmKWPNDPreviewA::scrollRangesFollowCanvas()
+{
+    Visual& v = *visual_;
+    const QSizeF size(v.CerPrvC.Width(), v.CerPrvC.Height());
+    if (v.scrollRangesFor.isEmpty() || v.scrollRangesFor == size)
+        return;
+    // Every part of the page stays reachable whatever size it takes after
+    // the load (a page larger than the window's design size). Past the
+    // load's 16-bit ranges the bars simply take larger numbers.
+    setScrollRanges(std::max(1, qRound(size.width())), std::max(1, qRound(size.height())));
+}
 
 void frmKWPNDPreviewA::HScroll1_Change()
 {

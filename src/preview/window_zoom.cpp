@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QTimer>
 
 namespace kwpnd {
@@ -58,6 +60,7 @@ void frmKWPNDPreviewA::canvasPlacementChanged()
 {
     Visual& v = visual();
     v.form->placeCanvas();
+    scrollRangesFollowCanvas();
     if (!v.image1Zoomed) {
         v.image1Twips.setSize(QSizeF(v.CerPrvC.pixelWidth() * double(TwipsPerPixelX),
                                      v.CerPrvC.pixelHeight() * double(TwipsPerPixelY)));
@@ -76,8 +79,19 @@ void frmKWPNDPreviewA::Command1_MouseUp(std::int16_t, std::int16_t, std::int16_t
     mbZoomButtonDown = false;
 }
 
+void frmKWPNDPreviewA::zoomButtonLost()
+{
+    mbZoomButtonDown = false;
+    if (visual_ && visual_->form)
+        for (QPushButton* button : visual_->form->Command1)
+            button->setDown(false);
+}
+
 void frmKWPNDPreviewA::ZoomPreview(std::int16_t Index)
 {
+    // A press the window system saw is also checked against the buttons it
+    // says are held: its release may reach another window and never this one.
+    const bool systemPress = QGuiApplication::mouseButtons() != Qt::NoButton;
     {
         const QRectF r = image1Rect();
         image1Rect(QRectF(0, 0, r.width(), r.height()));
@@ -109,6 +123,8 @@ void frmKWPNDPreviewA::ZoomPreview(std::int16_t Index)
         runOneTurn();
         if (!isLoaded())
             return;
+        if (systemPress && QGuiApplication::mouseButtons() == Qt::NoButton)
+            zoomButtonLost();
     } while (mbZoomButtonDown);
 }
 

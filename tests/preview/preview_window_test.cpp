@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <cmath>
 
@@ -139,14 +141,15 @@ TEST_F(PreviewWindow, LoadRunsItsStepsInOrder)
     EXPECT_EQ(scrollMaxAtReport, 99);
     dialogs->onMessage = nullptr;
 
-    // Steps 5 to 8 against the canvas's design size: InitialiseForm sizes it later.
+    // Steps 5 to 8 against the canvas's design size; the scroll ranges then
+    // follow the size InitialiseForm gives the canvas.
     PreviewForm& f = w.form();
     EXPECT_TRUE(f.picPaging->isHidden());
     EXPECT_FALSE(f.menuItem(QStringLiteral("mnuPopUpGotoPage"))->isVisible());
     EXPECT_EQ(f.HScroll1->minimum(), 1);
-    EXPECT_EQ(f.HScroll1->maximum(), 12529);
+    EXPECT_EQ(f.HScroll1->maximum(), 3000);
     EXPECT_EQ(f.VScroll1->minimum(), 1);
-    EXPECT_EQ(f.VScroll1->maximum(), 9128);
+    EXPECT_EQ(f.VScroll1->maximum(), 4500);
     EXPECT_TRUE(f.Image1->stretch());
     EXPECT_TRUE(f.SuperRuler1->isHidden());
     EXPECT_TRUE(f.SuperRuler2->isHidden());
@@ -427,7 +430,97 @@ TEST_F(Zoom, ShrinkStopsAtTwentyFiveUnits)
     QTest::qWait(600);  // let the pending release go by
 }
 
+// A zoom button held through the window system whose release never reaches
+// the button. Returns whether the zoom loop ended by itself, before a late
+// release handled by the window would have ended it anyway.
+bool zoomEndsWithoutRelease(frmKWPNDPreviewA& w, const std::function<void()>& meanwhile)
+{
+    PreviewForm& f = w.form();
+    QWindow* window = f.windowHandle();
+    const QPoint enlarge = f.Command1[0]->mapTo(&f, f.Command1[0]->rect().center());
+    bool released = false;
+    QTimer late;
+    late.setSingleShot(true);
+    QObject::connect(&late, &QTimer::timeout, [&] {
+        released = true;
+        w.Command1_MouseUp(0, 1, 0, 0, 0);
+    });
+    late.start(5000);
+    QTimer::singleShot(100, meanwhile);
+    QTest::mousePress(window, Qt::LeftButton, {}, enlarge);  // runs the zoom loop
+    late.stop();
+    QTest::mouseRelease(window, Qt::LeftButton, {}, enlarge);  // the pointer's state let go
+    return !released;
+}
+
+TEST_F(Zoom, ALostReleaseEndsTheLoop)
+{
+    auto c = twipsWindow();
+    frmKWPNDPreviewA& w = c->window();
+    PreviewForm& f = w.form();
+    c->ShowUI(nullptr, false);
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+
+    // Ctrl+P while holding: its message box is modal and takes the release.
+    dialogs->onMessage = [] {
+        QDialog box;
+        box.setModal(true);
+        QTimer::singleShot(50, &box, &QDialog::accept);
+        box.exec();
+    };
+    const double start = w.image1Rect().width();
+    EXPECT_TRUE(zoomEndsWithoutRelease(w, [&] { QTest::keyClick(f.HScroll1, Qt::Key_P, Qt::ControlModifier); }));
+    EXPECT_GT(w.image1Rect().width(), start);  // it did zoom while held
+    EXPECT_FALSE(f.Command1[0]->isDown());
+    dialogs->onMessage = nullptr;
+
+    // Another window takes the focus while holding.
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QWidget other;
+    other.resize(100, 100);
+    EXPECT_TRUE(zoomEndsWithoutRelease(w, [&] {
+        other.show();
+        other.activateWindow();
+    }));
+    w.unload();
+    QTest::qWait(50);  // the unloaded window goes before other tests move the pointer
+}
+
 // ---- Scrolling -------------------------------------------------------------------
+
+TEST_F(PreviewWindow, ScrollRangesFollowThePageSize)
+{
+    // An A3 page, far taller than the window's design canvas.
+    layout = writeFile(dir, QStringLiteral("a3.ini"),
+                       "[PreviewWindow]\nHeight=23811\nWidth=16838\n"
+                       "[Hello]\nEnabled=1\nXLeft=2\nYTop=1\nFontSize=12\n");
+    auto c = component();
+    frmKWPNDPreviewA& w = c->window();
+    PreviewForm& f = w.form();
+    EXPECT_EQ(f.VScroll1->maximum(), 23811);
+    EXPECT_EQ(f.HScroll1->maximum(), 16838);
+
+    // The bottom right corner of the page can be brought into the frame.
+    const int down = 23811 - 9255 + 1, right = 16838 - 12615 + 1;
+    f.VScroll1->setValue(down);
+    f.HScroll1->setValue(right);
+    EXPECT_EQ(f.VScroll1->value(), down);
+    EXPECT_EQ(f.HScroll1->value(), right);
+    const QRect page = f.CerPrvC->geometry();
+    EXPECT_GE(page.bottom(), f.picContainer->height() - 2);
+    EXPECT_LT(page.bottom(), f.picContainer->height());
+    EXPECT_GE(page.right(), f.picContainer->width() - 2);
+    EXPECT_LT(page.right(), f.picContainer->width());
+
+    // A smaller page later gives smaller ranges.
+    layout = writeFile(dir, QStringLiteral("a6.ini"), "[PreviewWindow]\nHeight=8391\nWidth=5953\n");
+    c->SettingFile(layout);
+    c->InitialiseForm();
+    EXPECT_EQ(f.VScroll1->maximum(), 8391);
+    EXPECT_EQ(f.HScroll1->maximum(), 5953);
+}
 
 TEST_F(PreviewWindow, ScrollBarsMoveCanvasZoomViewAndRulers)
 {

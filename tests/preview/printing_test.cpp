@@ -11,10 +11,29 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
+
+// Headless answers that choose an output in the print dialog, as a person
+// picking "Print to File (PDF)" there would.
+class ChoosingDialogs : public HeadlessDialogs {
+public:
+    using HeadlessDialogs::HeadlessDialogs;
+    QString pdfFile;  // empty: the dialog is accepted as offered
+    int showModal(QDialog& dialog) override
+    {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        if (print && !pdfFile.isEmpty()) {
+            print->printer()->setOutputFormat(QPrinter::PdfFormat);
+            print->printer()->setOutputFileName(pdfFile);
+        }
+        return HeadlessDialogs::showModal(dialog);
+    }
+};
 
 class Printing : public ::testing::Test {
 protected:
@@ -28,7 +47,7 @@ protected:
 
     void SetUp() override
     {
-        dialogs = std::make_shared<HeadlessDialogs>(true);
+        dialogs = std::make_shared<ChoosingDialogs>(true);
         Dialogs::setCurrent(dialogs);
         data = writeFile(dir, QStringLiteral("data.ini"), "[Hello]\nData=Hello\n");
         noPrinter();
@@ -74,7 +93,7 @@ protected:
     static CupsQueue* queue_;
     QTemporaryDir dir;
     QString data;
-    std::shared_ptr<HeadlessDialogs> dialogs;
+    std::shared_ptr<ChoosingDialogs> dialogs;
 };
 
 CupsQueue* Printing::queue_ = nullptr;
@@ -163,6 +182,38 @@ TEST_F(Printing, AfterGenerationCopiesToTheClipboard)
               c->window().CerPrvC().retainedImage().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(Printing, PrintToFileInTheDialogWritesThePdfThere)
+{
+    // No printer at all: the file is all the output there is.
+    const QString pdf = dir.filePath(QStringLiteral("chosen.pdf"));
+    dialogs->pdfFile = pdf;
+    auto c = page("[Printer]\ncopies=1\nShowDialog=1\n");
+    c->PrintNow();
+    EXPECT_EQ(shown(), (QStringList{"Print From Preview|", "1|print direct", Dialogs::defaultCaption() + "|"}));
+    EXPECT_EQ(c->window().chosenOutput().pdfFile, pdf);
+    ASSERT_TRUE(QFileInfo(pdf).isFile());
+    const QImage printed = pdfPage(pdf, 96);
+    ASSERT_FALSE(printed.isNull());
+    const QRect expected = inkBounds(c->window().CerPrvC().retainedImage());
+    const QRect ink = inkBounds(printed);
+    EXPECT_NEAR(ink.left(), expected.left(), 2);
+    EXPECT_NEAR(ink.top(), expected.top(), 2);
+
+    // The choice holds for the next print, offered again in the dialog.
+    QFile::remove(pdf);
+    dialogs->pdfFile.clear();
+    c->PrintNow();
+    EXPECT_TRUE(QFileInfo(pdf).isFile());
+
+    // A file that cannot be written is the command's printer error.
+    dialogs->pdfFile = dir.filePath(QStringLiteral("no-such-folder/chosen.pdf"));
+    dialogs->clearShown();
+    c->PrintNow();
+    ASSERT_EQ(dialogs->shown().size(), 4u);
+    EXPECT_EQ(dialogs->shown()[3].caption, QStringLiteral("482"));
+    EXPECT_TRUE(dialogs->shown()[3].text.contains(QStringLiteral("no-such-folder"))) << dialogs->shown()[3].text.toStdString();
+}
+
 // ---- A real queue --------------------------------------------------------------
 
 TEST_F(Printing, EachCopyIsAJobOfItsOwnAtPhysicalSize)
@@ -217,6 +268,37 @@ TEST_F(Printing, AStoppedPrinterIsAPrinterError)
     ASSERT_EQ(dialogs->shown().size(), 3u);
     EXPECT_EQ(dialogs->shown()[2].caption, QStringLiteral("482"));
     EXPECT_TRUE(dialogs->shown()[2].text.contains(QStringLiteral("stopped")));
+}
+
+TEST_F(Printing, AQueueThatTakesNoJobIsAPrinterError)
+{
+    REQUIRE_QUEUE();
+    const QString queue = queue_->printer();
+    // A queue that rejects jobs is seen before printing; one that refuses
+    // this user's job (the fixture runs as root) only by the job it did not
+    // queue.
+    const struct {
+        const char* tool;
+        QStringList refuse, restore;
+        const char* why;
+    } cases[] = {
+        {"cupsreject", {queue}, {queue}, "rejects jobs"},
+        {"lpadmin", {"-p", queue, "-u", "deny:root"}, {"-p", queue, "-u", "allow:all"}, "not queued"},
+    };
+    for (const auto& k : cases) {
+        const int before = queue_->jobs().size();
+        ASSERT_EQ(queue_->run(QLatin1String(k.tool), k.refuse), 0) << k.tool;
+        auto c = page("[Printer]\ncopies=1\n");
+        c->window().PreviewPrintDirect();
+        const QString restoreTool = QLatin1String(k.tool) == QLatin1String("cupsreject") ? QStringLiteral("cupsaccept")
+                                                                                        : QLatin1String(k.tool);
+        ASSERT_EQ(queue_->run(restoreTool, k.restore), 0) << k.tool;
+        ASSERT_EQ(dialogs->shown().size(), 3u) << k.why;
+        EXPECT_EQ(dialogs->shown()[2].caption, QStringLiteral("482")) << k.why;
+        EXPECT_TRUE(dialogs->shown()[2].text.startsWith(QStringLiteral("Printer error")));
+        EXPECT_TRUE(dialogs->shown()[2].text.contains(QLatin1String(k.why))) << dialogs->shown()[2].text.toStdString();
+        EXPECT_EQ(queue_->waitForJobs(before, 1000).size(), before) << k.why;
+    }
 }
 
 }  // namespace
