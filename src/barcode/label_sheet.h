@@ -52,19 +52,15 @@ public:
     // labels were not drawn (their numbers are not used). A grid that would
     // still stamp more than kMaxSheetLabels labels stamps that many and
     // reports an overflow (6) once. BarcodeEndNumber is the last number
-    // stamped; a write of it that fails is reported and counted.
+    // stamped; a write of it that fails is reported (the window counts it).
     void drawSheet(LabelSheetWindow& window, const FieldRecord& field);
 
     double number() const { return n_; }
     const Picture& stamp() const { return stamp_; }
-    // How many writes of BarcodeEndNumber to the data file have failed since
-    // the composer was made (each was reported as it happened).
-    int failedDataWrites() const { return failedDataWrites_; }
 
 private:
     double n_ = 0;
     Picture stamp_;
-    int failedDataWrites_ = 0;
 };
 
 // The call a window makes from GenerationHost::MakeBarCode(FieldContext&):

@@ -147,8 +147,7 @@ void BarcodeLabelComposer::drawSheet(LabelSheetWindow& window, const FieldRecord
                 QLatin1String("\r\n") + section,
             MsgButtons::OK, MsgIcon::Information, kSheetCaption);
     }
-    if (!step([&] { window.WriteDataValue(section, QStringLiteral("BarcodeEndNumber"), numberText(n_)); }))
-        ++failedDataWrites_;
+    step([&] { window.WriteDataValue(section, QStringLiteral("BarcodeEndNumber"), numberText(n_)); });
 }
 
 }  // namespace kwpnd

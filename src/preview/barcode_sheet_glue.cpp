@@ -13,9 +13,4 @@ void frmKWPNDPreviewA::MakeBarCode(FieldContext& ctx)
     syncComposingViews();
 }
 
-int frmKWPNDPreviewA::failedDataWrites() const
-{
-    return barcodeComposer_ ? barcodeComposer_->failedDataWrites() : 0;
-}
-
 }  // namespace kwpnd

@@ -119,11 +119,6 @@ public:
     // Shows and places the views of the composing surfaces as the surfaces'
     // Visible, Left, Top and size say.
     void syncComposingViews();
-    // How many writes to the data file made by generation (the end numbers of
-    // barcode sheets) have failed since the window was made; each was also
-    // reported in a message box. A host that must not go on after a lost
-    // write (a batch run) checks it after Generate.
-    int failedDataWrites() const;
 
     // ---- Output commands -------------------------------------------------------
     void PreviewGenerate();

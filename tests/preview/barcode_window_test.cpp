@@ -115,14 +115,14 @@ TEST_F(BarcodeWindow, TheLabelCoversNoPartOfThePage)
 
 TEST_F(BarcodeWindow, FailedWritesOfTheEndNumberAreCounted)
 {
-    EXPECT_EQ(window().failedDataWrites(), 0);
+    EXPECT_EQ(window().driver().failedDataWrites(), 0);
     window().msDataFile = dir.filePath(QStringLiteral("missing/data.ini"));
     window().PreviewGenerate();
-    EXPECT_EQ(window().failedDataWrites(), 1);
+    EXPECT_EQ(window().driver().failedDataWrites(), 1);
     const auto& shown = dialogs->shown();
     EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](const auto& m) { return m.caption == "75"; }), 1);
     window().PreviewGenerate();
-    EXPECT_EQ(window().failedDataWrites(), 2);
+    EXPECT_EQ(window().driver().failedDataWrites(), 2);
 }
 
 TEST_F(BarcodeWindow, MenuHasItsItemsInOrderAndOpensOnARightPress)
