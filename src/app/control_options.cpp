@@ -3,10 +3,10 @@
 #include "engine/ini_text_codec.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
+#include "surface/regular_file.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QListWidget>
@@ -34,15 +34,26 @@ constexpr int kFirstFrameTimeoutMs = 3000;
     throw Error(e.number(), QStringLiteral("%1 %2: %3").arg(QLatin1String(option), path, e.description()));
 }
 
+// A file named by an option must be a regular file of at most this size (a
+// pipe or a device such as /dev/zero is refused before it is read).
+constexpr qint64 kMaxControlFileBytes = 32 * 1024 * 1024;
+
+// Runs `read`, naming the option and the path in its error.
+template <typename Read>
+auto forOption(const char* option, const QString& path, Read&& read)
+{
+    try {
+        return read();
+    } catch (const Error& e) {
+        fail(e, option, path);
+    }
+}
+
 // The text of a file named by an option: UTF-8, or Latin-1 when it is not.
 QString readText(const char* option, const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        fail(Error(ErrorNumber::FileNotFound), option, path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(Error(ErrorNumber::PathFileAccess), option, path);
-    return decodeIniBytes(file.readAll()).text;
+    return forOption(option, path,
+                     [&] { return decodeIniBytes(readRegularFile(path, kMaxControlFileBytes)).text; });
 }
 
 QSize capped(int width, int height)
@@ -108,8 +119,9 @@ bool waitUntil(Done&& done, int timeoutMs)
 // awaited before a field captures it.
 std::unique_ptr<QWidget> webViewOf(const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        fail(Error(ErrorNumber::FileNotFound), "--webbrowser", path);
+    // The browser opens the page itself: it is checked here like every file
+    // an option names.
+    forOption("--webbrowser", path, [&] { return openRegularFile(path, kMaxControlFileBytes); });
     // The browser's sandbox refuses to run as root; the tool runs no
     // untrusted pages, only the files it is given.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))

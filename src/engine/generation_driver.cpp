@@ -8,6 +8,7 @@
 #include "generation_host.h"
 #include "ini_file_handler.h"
 #include "kwpnd/surface.h"
+#include "surface/device_integer.h"
 
 #include <cmath>
 
@@ -16,7 +17,9 @@ namespace kwpnd {
 namespace {
 const QString kPreviewSection = QStringLiteral("Preview");
 
-int deviceCoordinate(double v) { return static_cast<int>(std::nearbyint(v)); }
+// A layout position used as a device coordinate: rounded half to even, and
+// error 6 naming it when no device coordinate holds it.
+int deviceCoordinate(double v) { return toDeviceInt(std::nearbyint(v), v); }
 }  // namespace
 
 GenerationDriver::GenerationDriver(GenerationHost& host) : host_(host) {}

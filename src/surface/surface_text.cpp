@@ -6,6 +6,7 @@
 // one line of the current font.
 #include "kwpnd/surface.h"
 
+#include "kwpnd/error.h"
 #include "surface/surface_state.h"
 
 #include <QFontMetricsF>
@@ -31,7 +32,7 @@ void Surface::Print(const QString& text)
     const float advance = TextHeight(text);
     const QStringList lines = splitLines(text);
     if (d->hasArea() && hasInk(lines)) {
-        const QPointF at = d->devicePoint(d->currentX, d->currentY);
+        const QPoint at = d->devicePoint(d->currentX, d->currentY);
         if (isNear(at)) {
             const QFont& font = d->currentFont();
             const QFontMetricsF metrics(font, &metricDevice());
@@ -73,12 +74,18 @@ float Surface::TextHeight(const QString& text) const
 void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x,
                               int y, const QString& text)
 {
-    if (text.isEmpty() || !d->hasArea() || !isNear(QPointF(x, y)))
-        return;
     // The cell height is the font's pixel size; 0 leaves the size to the
     // surface's own font, as a native context's default font would.
-    const int height = std::abs(cellHeightPixels);
+    const double height = std::abs(double(cellHeightPixels));
     const double points = height == 0 ? d->fontSize : height * 72.0 / kScreenDpi;
+    if (points > kMaxFontPoints)
+        throw Error(ErrorNumber::InvalidPropertyValue,
+                    QStringLiteral("%1: a font of %2 points is larger than the largest of %3 points")
+                        .arg(errorDescription(ErrorNumber::InvalidPropertyValue))
+                        .arg(points)
+                        .arg(kMaxFontPoints));
+    if (text.isEmpty() || !d->hasArea() || !isNear(QPointF(x, y)))
+        return;
     const QFont font = makeSurfaceFont(face, points);
     const QFontMetricsF metrics(font, &metricDevice());
     d->draw(TextOp{QPointF(x, y), QStringList{text}, font, d->fore, metrics.ascent(),

@@ -8,10 +8,12 @@
 #include "support/test_support.h"
 #include "surface/window_capture.h"
 
+#include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QTableWidget>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace kwpnd::test {
 namespace {
@@ -196,6 +198,53 @@ TEST(CliPictures, UnreadableControlFilesFail)
     auto component = clsKWPNDPreviewA::create();
     app::CommandLineControls controls;
     EXPECT_EQ(errorOf([&] { controls.registerWith(*component, o); }), ErrorNumber::DuplicateKey);
+}
+
+}  // namespace
+}  // namespace kwpnd::test
+
+namespace kwpnd::test {
+namespace {
+
+TEST(CliPictures, ControlFilesMustBeRegularFilesUnderTheCap)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString big = dir.filePath(QStringLiteral("big.csv"));
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(32 * 1024 * 1024 + 1));  // sparse: no room taken
+    }
+    struct Case {
+        std::vector<std::pair<QString, QString>> app::RenderOptions::*files;
+        const char* option;
+        QString path;
+        const char* reason;
+    } cases[] = {
+        {&app::RenderOptions::grids, "--grid", QStringLiteral("/dev/zero"), "not a regular file"},
+        {&app::RenderOptions::grids, "--grid", fifo, "not a regular file"},
+        {&app::RenderOptions::listviews, "--listview", fifo, "not a regular file"},
+        {&app::RenderOptions::webbrowsers, "--webbrowser", fifo, "not a regular file"},
+        {&app::RenderOptions::grids, "--grid", big, "32 MB"},
+        {&app::RenderOptions::listviews, "--listview", big, "32 MB"},
+    };
+    for (const Case& c : cases) {
+        app::RenderOptions o;
+        (o.*c.files).push_back({QStringLiteral("K"), c.path});
+        auto component = clsKWPNDPreviewA::create();
+        app::CommandLineControls controls;
+        try {
+            controls.registerWith(*component, o);
+            ADD_FAILURE() << c.option << " " << c.path.toStdString() << " was accepted";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess) << c.option;
+            EXPECT_TRUE(e.description().startsWith(QStringLiteral("%1 %2: ").arg(QLatin1String(c.option), c.path)))
+                << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QLatin1String(c.reason))) << e.description().toStdString();
+        }
+    }
 }
 
 }  // namespace
