@@ -132,6 +132,11 @@ TEST(CliPictures, CsvRows)
     EXPECT_EQ(rows[3], (QStringList{QString(), QString()}));
     EXPECT_EQ(app::parseCsv(QStringLiteral("a,b")).size(), 1);
     EXPECT_TRUE(app::parseCsv(QString()).isEmpty());
+
+    // Cells are counted as they are read: too many is an overflow.
+    EXPECT_EQ(app::parseCsv(QStringLiteral("a,b\nc,d"), 4).size(), 2);
+    EXPECT_EQ(errorOf([] { app::parseCsv(QStringLiteral("a,b\nc,d,"), 4); }), ErrorNumber::Overflow);
+    EXPECT_EQ(errorOf([] { app::parseCsv(QStringLiteral("a,b\nc,d\ne"), 4); }), ErrorNumber::Overflow);
 }
 
 TEST(CliPictures, ControlsAreBuiltFromFilesAndCapturable)
@@ -229,6 +234,11 @@ TEST(CliPictures, ControlFilesMustBeRegularFilesUnderTheCap)
         {&app::RenderOptions::webbrowsers, "--webbrowser", fifo, "not a regular file"},
         {&app::RenderOptions::grids, "--grid", big, "32 MB"},
         {&app::RenderOptions::listviews, "--listview", big, "32 MB"},
+        // Within the size cap, but more items than a control may hold.
+        {&app::RenderOptions::grids, "--grid", writeFile(dir, QStringLiteral("wide.csv"), QByteArray(200000, ',')),
+         "100000 cells"},
+        {&app::RenderOptions::listviews, "--listview", writeFile(dir, QStringLiteral("long.txt"), QByteArray(100001, '\n')),
+         "100000 lines"},
     };
     for (const Case& c : cases) {
         app::RenderOptions o;
@@ -239,7 +249,9 @@ TEST(CliPictures, ControlFilesMustBeRegularFilesUnderTheCap)
             controls.registerWith(*component, o);
             ADD_FAILURE() << c.option << " " << c.path.toStdString() << " was accepted";
         } catch (const Error& e) {
-            EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess) << c.option;
+            EXPECT_EQ(e.number(), QByteArray(c.reason).startsWith("100000") ? ErrorNumber::Overflow
+                                                                          : ErrorNumber::PathFileAccess)
+                << c.option;
             EXPECT_TRUE(e.description().startsWith(QStringLiteral("%1 %2: ").arg(QLatin1String(c.option), c.path)))
                 << e.description().toStdString();
             EXPECT_TRUE(e.description().contains(QLatin1String(c.reason))) << e.description().toStdString();
