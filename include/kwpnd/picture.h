@@ -42,8 +42,10 @@ private:
 };
 
 // Reads an image file (BMP, PNG, JPEG, GIF). The empty path gives the empty
-// picture. Missing file: error 53; not a picture, truncated, or larger than
-// the decode cap: error 481.
+// picture. Missing file: error 53; a folder, pipe, device or socket, or a file
+// larger than kMaxPictureFileBytes: error 75 naming the path (a FIFO is never
+// waited on); not a picture, truncated, or larger than the decode cap: error
+// 481.
 Picture LoadPicture(const QString& path);
 
 // Writes the picture as a device-independent bitmap (BMP) whatever the
@@ -53,5 +55,9 @@ void SavePicture(const Picture& picture, const QString& path);
 
 // Largest picture LoadPicture decodes, in pixels (width × height).
 inline constexpr qint64 kMaxDecodedPixels = 64LL * 1024 * 1024;
+
+// Largest picture file LoadPicture reads, in bytes: room for an uncompressed
+// 24-bit bitmap of kMaxDecodedPixels.
+inline constexpr qint64 kMaxPictureFileBytes = 256LL * 1024 * 1024;
 
 }  // namespace kwpnd

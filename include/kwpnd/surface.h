@@ -46,10 +46,14 @@ enum class LineMode { Line, Box, FilledBox };
 
 class Surface {
 public:
-    // Largest retained image side, in pixels; larger sizes are refused.
+    // Largest retained image side, in pixels, and largest area (64 Mpixel,
+    // as for a decoded picture); larger sizes are refused with error 380
+    // before anything is allocated. An A3 page at 96 dpi has 1.8 Mpixel.
     static constexpr int kMaxPixelSide = 16384;
+    static constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
-    // A surface of the given outer size in container twips.
+    // A surface of the given outer size in container twips (errors as for
+    // Width and Height).
     explicit Surface(double widthTwips = 4800, double heightTwips = 3600);
     ~Surface();
     Surface(const Surface&) = delete;
@@ -98,12 +102,14 @@ public:
     void Picture(const kwpnd::Picture& picture);
 
     // Outer placement and size in the container's units (twips).
+    // A number of twips beyond a device pixel coordinate is error 6; a
+    // negative or too large size error 380 (kMaxPixelSide, kMaxPixels).
     float Left() const;
     void Left(float twips);
     float Top() const;
     void Top(float twips);
     float Width() const;
-    void Width(float twips);                    // negative or too large: error 380
+    void Width(float twips);
     float Height() const;
     void Height(float twips);
     void Move(float left, std::optional<float> top = {}, std::optional<float> width = {},
@@ -124,7 +130,9 @@ public:
     // Snapshot of the inner area as now seen; later drawing never changes it.
     kwpnd::Picture Image() const;
 
-    // Operations
+    // Operations. A coordinate or size that has no device pixel (beyond a
+    // 32-bit device coordinate, not a number, or under a user scale of zero
+    // extent) is error 6 naming it, and the surface stays as it was.
     void Cls();
     void Print(const QString& text);
     void Print(std::int16_t number);            // " 7 ", "-7 "

@@ -4,8 +4,8 @@
 #include "engine/ini_text_codec.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
+#include "surface/regular_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QListWidget>
@@ -25,15 +25,34 @@ constexpr int kMaxControlSide = 4096;
     throw Error(e.number(), QStringLiteral("%1 %2: %3").arg(QLatin1String(option), path, e.description()));
 }
 
+[[noreturn]] void tooManyItems(const char* what, qsizetype most)
+{
+    throw Error(ErrorNumber::Overflow, QStringLiteral("%1: the file holds more than the %2 %3 a control may have")
+                                           .arg(errorDescription(ErrorNumber::Overflow))
+                                           .arg(most)
+                                           .arg(QLatin1String(what)));
+}
+
+// A file named by an option must be a regular file of at most this size (a
+// pipe or a device such as /dev/zero is refused before it is read).
+constexpr qint64 kMaxControlFileBytes = 32 * 1024 * 1024;
+
+// Runs `read`, naming the option and the path in its error.
+template <typename Read>
+auto forOption(const char* option, const QString& path, Read&& read)
+{
+    try {
+        return read();
+    } catch (const Error& e) {
+        fail(e, option, path);
+    }
+}
+
 // The text of a file named by an option: UTF-8, or Latin-1 when it is not.
 QString readText(const char* option, const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        fail(Error(ErrorNumber::FileNotFound), option, path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(Error(ErrorNumber::PathFileAccess), option, path);
-    return decodeIniBytes(file.readAll()).text;
+    return forOption(option, path,
+                     [&] { return decodeIniBytes(readRegularFile(path, kMaxControlFileBytes)).text; });
 }
 
 QSize capped(int width, int height)
@@ -43,7 +62,8 @@ QSize capped(int width, int height)
 
 std::unique_ptr<QWidget> tableFromCsv(const QString& path)
 {
-    const QList<QStringList> rows = parseCsv(readText("--grid", path));
+    const QString text = readText("--grid", path);
+    const QList<QStringList> rows = forOption("--grid", path, [&] { return parseCsv(text); });
     qsizetype columns = 0;
     for (const QStringList& row : rows)
         columns = std::max(columns, row.size());
@@ -64,7 +84,14 @@ std::unique_ptr<QWidget> tableFromCsv(const QString& path)
 
 std::unique_ptr<QWidget> listFromText(const QString& path)
 {
-    QStringList lines = readText("--listview", path).split(QLatin1Char('\n'));
+    const QString text = readText("--listview", path);
+    forOption("--listview", path, [&] {
+        const bool unended = !text.isEmpty() && !text.endsWith(QLatin1Char('\n'));
+        if (text.count(QLatin1Char('\n')) + (unended ? 1 : 0) > kMaxControlItems)
+            tooManyItems("lines", kMaxControlItems);
+        return 0;
+    });
+    QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
@@ -93,14 +120,17 @@ const ControlOption kControlOptions[] = {
 
 }  // namespace
 
-QList<QStringList> parseCsv(const QString& text)
+QList<QStringList> parseCsv(const QString& text, qsizetype maxCells)
 {
     QList<QStringList> rows;
     QStringList row;
     QString field;
     bool quoted = false;
     bool rowStarted = false;
+    qsizetype cells = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (cells > maxCells)
+            tooManyItems("cells", maxCells);
         const QChar ch = text[i];
         if (quoted) {
             if (ch == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
@@ -117,10 +147,12 @@ QList<QStringList> parseCsv(const QString& text)
             quoted = true;
             rowStarted = true;
         } else if (ch == QLatin1Char(',')) {
+            ++cells;
             row << field;
             field.clear();
             rowStarted = true;
         } else if (ch == QLatin1Char('\n')) {
+            ++cells;
             row << field;
             rows << row;
             row.clear();
@@ -132,6 +164,8 @@ QList<QStringList> parseCsv(const QString& text)
         }
     }
     if (rowStarted) {
+        if (++cells > maxCells)
+            tooManyItems("cells", maxCells);
         row << field;
         rows << row;
     }

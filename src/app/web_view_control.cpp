@@ -1,9 +1,11 @@
 #include "web_view_control.h"
 
 #include "kwpnd/error.h"
+#include "surface/regular_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
@@ -20,6 +22,7 @@ namespace kwpnd::app {
 namespace {
 
 const QSize kWebViewSize(640, 480);
+constexpr qint64 kMaxPageBytes = 32 * 1024 * 1024;
 constexpr int kPageLoadTimeoutMs = 30000;
 // How long a loaded page may take to show its first frame.
 constexpr int kFirstFrameTimeoutMs = 3000;
@@ -98,11 +101,14 @@ std::unique_ptr<QWebEngineView> confinedView(const QString& folder)
 
 std::unique_ptr<QWidget> webViewOf(const QString& path)
 {
+    // The browser opens the page itself: it is checked here like every file
+    // an option names.
+    try {
+        openRegularFile(path, kMaxPageBytes);
+    } catch (const Error& e) {
+        fail(e.number(), e.description(), path);
+    }
     const QFileInfo info(path);
-    if (!info.exists())
-        fail(ErrorNumber::FileNotFound, QStringLiteral("File not found"), path);
-    if (!info.isFile())
-        fail(ErrorNumber::PathFileAccess, QStringLiteral("not a regular file"), path);
     // The browser's own sandbox cannot run as root; the page is confined to
     // its folder by the request filter whether the sandbox runs or not.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))

@@ -14,16 +14,6 @@ namespace {
 constexpr std::uint64_t kMaxBits = 0xFFFFFFFFu;
 constexpr int kSignificantDigits = 15;
 
-NumberLiteral wholeLiteral(const QString& text, Radixes radixes)
-{
-    auto literal = readWholeNumber(text, radixes);
-    if (!literal)
-        throw Error(ErrorNumber::TypeMismatch);
-    if (!literal->isDecimal() && literal->bits > kMaxBits)
-        throw Error(ErrorNumber::Overflow);
-    return *literal;
-}
-
 double checkedDouble(const DecimalDigits& value)
 {
     const auto converted = toDouble(value);
@@ -32,20 +22,39 @@ double checkedDouble(const DecimalDigits& value)
     return converted.value;
 }
 
+// Error 6 naming the number that does not fit in Int.
+template <typename Int>
+[[noreturn]] void refuseWhole(const QString& number)
+{
+    throw Error(ErrorNumber::Overflow, QStringLiteral("%1: %2 is outside the range of a %3-bit integer")
+                                           .arg(errorDescription(ErrorNumber::Overflow), number)
+                                           .arg(sizeof(Int) * 8));
+}
+
+NumberLiteral wholeLiteral(const QString& text, Radixes radixes)
+{
+    auto literal = readWholeNumber(text, radixes);
+    if (!literal)
+        throw Error(ErrorNumber::TypeMismatch);
+    if (!literal->isDecimal() && literal->bits > kMaxBits)
+        refuseWhole<std::int32_t>(text.trimmed());
+    return *literal;
+}
+
 // A decimal literal rounded half to even on its exact digits, then range-checked.
 template <typename Int>
-Int wholeFromDecimal(const DecimalDigits& value)
+Int wholeFromDecimal(const DecimalDigits& value, const QString& text)
 {
     const DecimalDigits whole = roundedToDecimals(value, 0, Tie::ToEven);
     const std::string digits = integerPartDigits(whole);
     if (digits.size() > 12)
-        throw Error(ErrorNumber::Overflow);
+        refuseWhole<Int>(text.trimmed());
     long long magnitude = 0;
     for (char d : digits)
         magnitude = magnitude * 10 + (d - '0');
     const long long signedValue = whole.negative ? -magnitude : magnitude;
     if (signedValue < std::numeric_limits<Int>::min() || signedValue > std::numeric_limits<Int>::max())
-        throw Error(ErrorNumber::Overflow);
+        refuseWhole<Int>(text.trimmed());
     return static_cast<Int>(signedValue);
 }
 
@@ -64,11 +73,11 @@ template <typename Int>
 Int roundToWhole(double value)
 {
     if (!std::isfinite(value))
-        throw Error(ErrorNumber::Overflow);
+        refuseWhole<Int>(numberText(value));
     const double rounded = roundHalfEvenWhole(value);
     if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<Int>::max()))
-        throw Error(ErrorNumber::Overflow);
+        refuseWhole<Int>(numberText(value));
     return static_cast<Int>(rounded);
 }
 
@@ -111,7 +120,7 @@ std::int32_t toStrictLong(const QString& text)
     const NumberLiteral literal = wholeLiteral(text, Radixes::DecimalAndHex);
     if (!literal.isDecimal())
         return longFromBits(literal.bits);
-    return wholeFromDecimal<std::int32_t>(literal.decimal);
+    return wholeFromDecimal<std::int32_t>(literal.decimal, text);
 }
 
 double toMeasure(const QString& text)
@@ -135,7 +144,7 @@ std::int16_t toStrictInteger(const QString& text)
     const NumberLiteral literal = wholeLiteral(text, Radixes::DecimalHexAndOctal);
     if (!literal.isDecimal())
         return roundToInteger(shortestFromBits(literal.bits));
-    return wholeFromDecimal<std::int16_t>(literal.decimal);
+    return wholeFromDecimal<std::int16_t>(literal.decimal, text);
 }
 
 double roundHalfEven(double value, int decimals)

@@ -8,6 +8,7 @@
 #include "generation_host.h"
 #include "ini_file_handler.h"
 #include "kwpnd/surface.h"
+#include "surface/device_integer.h"
 
 #include <cmath>
 
@@ -15,8 +16,6 @@ namespace kwpnd {
 
 namespace {
 const QString kPreviewSection = QStringLiteral("Preview");
-
-int deviceCoordinate(double v) { return static_cast<int>(std::nearbyint(v)); }
 }  // namespace
 
 GenerationDriver::GenerationDriver(GenerationHost& host) : host_(host) {}
@@ -183,8 +182,8 @@ void GenerationDriver::drawField()
         clsKWPNDFontRotateA& rotate = fontRotate();
         rotate.setPointSize(r.FontSize);
         rotate.setAngle(r.Angle);
-        rotate.dispText(canvas.hDC(), host_.watermark(), deviceCoordinate(r.XLeft),
-                        deviceCoordinate(r.YTop), r.FontName);
+        rotate.dispText(canvas.hDC(), host_.watermark(), evenRoundedDeviceInt(r.XLeft),
+                        evenRoundedDeviceInt(r.YTop), r.FontName);
     });
 
     step([&] { canvas.ForeColor(0); });

@@ -5,6 +5,7 @@
 #include "ini_file_handler.h"
 #include "runtime_component.h"
 #include "text_fit.h"
+#include "surface/device_integer.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -84,7 +85,6 @@ private:
 
 QString dataLineKey(int k) { return QStringLiteral("Data") + QString::number(k); }
 
-int deviceCoordinate(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
 
@@ -227,7 +227,7 @@ void drawWatermark(FieldContext& ctx)
     clsKWPNDFontRotateA& rotate = ctx.driver.fontRotate();
     rotate.setPointSize(r.FontSize);
     rotate.setAngle(r.Angle);
-    rotate.dispText(ctx.canvas.hDC(), r.data, deviceCoordinate(r.XLeft), deviceCoordinate(r.YTop),
+    rotate.dispText(ctx.canvas.hDC(), r.data, evenRoundedDeviceInt(r.XLeft), evenRoundedDeviceInt(r.YTop),
                     r.FontName);
     ctx.canvas.ForeColor(0);
 }

@@ -2,9 +2,11 @@
 // GIF) and writing them as device-independent bitmaps.
 #include "kwpnd/error.h"
 #include "kwpnd/picture.h"
+#include "surface/regular_file.h"
 #include "surface/text_font.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
@@ -40,13 +42,9 @@ Picture LoadPicture(const QString& path)
 {
     if (path.isEmpty())
         return {};
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw Error(ErrorNumber::FileNotFound);
-    if (info.isDir() || !info.isReadable())
-        throw Error(ErrorNumber::PathFileAccess);
-
-    QImageReader reader(path);
+    // Only a regular file is read, through the handle that was checked.
+    const std::unique_ptr<QFile> file = openRegularFile(path, kMaxPictureFileBytes);
+    QImageReader reader(file.get());
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(kAllocationLimitMb);
     if (!reader.canRead())

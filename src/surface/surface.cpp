@@ -12,20 +12,37 @@
 namespace kwpnd {
 
 namespace {
-// Error 380 unless `twips` is a usable outer side.
-void requireSide(double twips, const char* side)
+[[noreturn]] void refuseSize(const QString& reason)
 {
-    if (!std::isfinite(twips) || twips < 0)
-        throw Error(ErrorNumber::InvalidPropertyValue,
-                    QStringLiteral("Invalid property value: the surface %1 must not be negative")
-                        .arg(QLatin1String(side)));
-    if (pixelsOf(twips) > Surface::kMaxPixelSide)
-        throw Error(ErrorNumber::InvalidPropertyValue,
-                    QStringLiteral("Invalid property value: a surface %1 of %2 pixels is larger "
-                                   "than the largest of %3 pixels")
-                        .arg(QLatin1String(side))
-                        .arg(pixelsOf(twips))
-                        .arg(Surface::kMaxPixelSide));
+    throw Error(ErrorNumber::InvalidPropertyValue,
+                QStringLiteral("%1: %2").arg(errorDescription(ErrorNumber::InvalidPropertyValue), reason));
+}
+
+// The inner pixels of an outer size in twips, refused before anything is
+// allocated: error 6 when a side has no device integer, 380 when it is
+// negative, longer than the longest side, or when the area has more pixels
+// than a surface may have.
+QSize requireOuterSize(double widthTwips, double heightTwips)
+{
+    const int width = checkedPixels(widthTwips);
+    const int height = checkedPixels(heightTwips);
+    const auto side = [](double twips, int pixels, const char* name) {
+        if (twips < 0)
+            refuseSize(QStringLiteral("the surface %1 must not be negative").arg(QLatin1String(name)));
+        if (pixels > Surface::kMaxPixelSide)
+            refuseSize(QStringLiteral("a surface %1 of %2 pixels is larger than the largest of %3 pixels")
+                           .arg(QLatin1String(name))
+                           .arg(pixels)
+                           .arg(Surface::kMaxPixelSide));
+    };
+    side(widthTwips, width, "width");
+    side(heightTwips, height, "height");
+    if (qint64(width) * height > Surface::kMaxPixels)
+        refuseSize(QStringLiteral("a surface of %1 × %2 pixels has more than the %3 pixels a surface may have")
+                       .arg(width)
+                       .arg(height)
+                       .arg(Surface::kMaxPixels));
+    return {width, height};
 }
 
 void requireProperty(bool ok)
@@ -37,8 +54,7 @@ void requireProperty(bool ok)
 
 Surface::Surface(double widthTwips, double heightTwips) : d(std::make_unique<State>())
 {
-    requireSide(widthTwips, "width");
-    requireSide(heightTwips, "height");
+    requireOuterSize(widthTwips, heightTwips);
     d->widthTwips = widthTwips;
     d->heightTwips = heightTwips;
     d->image = makeRaster(d->pixelSize());
@@ -152,7 +168,7 @@ float Surface::FontSize() const { return d->fontSize; }
 
 void Surface::FontSize(float points)
 {
-    requireProperty(points > 0 && points <= 2048);  // also refuses NaN
+    requireProperty(points > 0 && points <= kMaxFontPoints);  // also refuses NaN
     d->fontSize = points;
     d->fontChanged();
 }
@@ -180,32 +196,46 @@ void Surface::Picture(const kwpnd::Picture& picture)
 // ---- Outer placement -------------------------------------------------------
 
 float Surface::Left() const { return d->left; }
-void Surface::Left(float twips) { d->left = twips; }
+
+void Surface::Left(float twips)
+{
+    checkedPixels(twips);  // a view places the surface in whole pixels
+    d->left = twips;
+}
+
 float Surface::Top() const { return d->top; }
-void Surface::Top(float twips) { d->top = twips; }
+
+void Surface::Top(float twips)
+{
+    checkedPixels(twips);
+    d->top = twips;
+}
+
 float Surface::Width() const { return float(d->widthTwips); }
 float Surface::Height() const { return float(d->heightTwips); }
 
 void Surface::Width(float twips)
 {
-    requireSide(twips, "width");
+    requireOuterSize(twips, d->heightTwips);
     d->resize(twips, d->heightTwips);
 }
 
 void Surface::Height(float twips)
 {
-    requireSide(twips, "height");
+    requireOuterSize(d->widthTwips, twips);
     d->resize(d->widthTwips, twips);
 }
 
 void Surface::Move(float left, std::optional<float> top, std::optional<float> width,
                    std::optional<float> height)
 {
-    if (width)
-        requireSide(*width, "width");
-    if (height)
-        requireSide(*height, "height");
-    d->resize(width.value_or(float(d->widthTwips)), height.value_or(float(d->heightTwips)));
+    // Everything is checked before anything moves.
+    checkedPixels(left);
+    checkedPixels(top.value_or(d->top));
+    const double newWidth = width ? double(*width) : d->widthTwips;
+    const double newHeight = height ? double(*height) : d->heightTwips;
+    requireOuterSize(newWidth, newHeight);
+    d->resize(newWidth, newHeight);
     d->left = left;
     if (top)
         d->top = *top;

@@ -26,9 +26,20 @@ void requireArgument(bool ok)
         throw Error(ErrorNumber::InvalidProcedureCall);
 }
 
-void requireSize(const std::optional<float>& size)
+// A size may be omitted; a given one must not be negative (a size that is no
+// number is an overflow, found where it becomes pixels).
+void requireSize(const std::optional<float>& size) { requireArgument(!size || !(*size < 0)); }
+
+// A span of `length` pixels from `start`, both edges snapped to whole device
+// pixels; an edge without a device pixel names the number it came from.
+struct Span {
+    double from;
+    double to;
+};
+
+Span span(double start, double length, double givenStart, double givenLength)
 {
-    requireArgument(!size || (std::isfinite(*size) && *size >= 0));
+    return {double(toDeviceInt(start, givenStart)), double(toDeviceInt(start + length, givenLength))};
 }
 
 // A rectangle of doubles whose edges are snapped to whole pixels.
@@ -48,8 +59,8 @@ void Surface::PaintPicture(const kwpnd::Picture& picture, float x1, float y1,
 {
     if (picture.isEmpty())
         throw Error(ErrorNumber::ObjectNotSet);
-    requireArgument(std::isfinite(x1) && std::isfinite(y1));
-    requireArgument(std::isfinite(x2.value_or(0)) && std::isfinite(y2.value_or(0)));
+    requireFinite({x1, y1, x2.value_or(0), y2.value_or(0), width1.value_or(0), height1.value_or(0),
+                   width2.value_or(0), height2.value_or(0)});
     requireSize(width1);
     requireSize(height1);
     requireSize(width2);
@@ -64,15 +75,18 @@ void Surface::PaintPicture(const kwpnd::Picture& picture, float x1, float y1,
     // Source, in the picture's pixels.
     const double sx = x2.value_or(0) * kx;
     const double sy = y2.value_or(0) * ky;
-    const QRectF source = snapped(sx, sy, width2 ? *width2 * kx : natural.width() - sx,
-                                  height2 ? *height2 * ky : natural.height() - sy);
+    const Span across = span(sx, width2 ? *width2 * kx : natural.width() - sx, x2.value_or(0),
+                             width2.value_or(natural.width()));
+    const Span down = span(sy, height2 ? *height2 * ky : natural.height() - sy, y2.value_or(0),
+                           height2.value_or(natural.height()));
+    const QRectF source(QPointF(across.from, down.from), QPointF(across.to, down.to));
     if (source.width() <= 0 || source.height() <= 0)
         return;
 
     // Destination, in the surface's pixels.
     const QPointF at = d->devicePoint(x1, y1);
-    const double tw = width1 ? snapToPixel(*width1 * kx) : source.width();
-    const double th = height1 ? snapToPixel(*height1 * ky) : source.height();
+    const double tw = width1 ? toDeviceInt(*width1 * kx, *width1) : source.width();
+    const double th = height1 ? toDeviceInt(*height1 * ky, *height1) : source.height();
     if (tw <= 0 || th <= 0)
         return;  // a zero size draws nothing
     QRectF target(at, QSizeF(tw, th));
@@ -89,9 +103,12 @@ void Surface::PaintPicture(const kwpnd::Picture& picture, float x1, float y1,
                      onPicture.height() * fy);
     if (target.isEmpty() || !target.intersects(d->drawingBounds(0)))
         return;
-    if (target.width() > kFarPixels || target.height() > kFarPixels ||
-        std::abs(target.x()) > kFarPixels || std::abs(target.y()) > kFarPixels)
-        throw Error(ErrorNumber::Overflow);
+    // A picture stretched far beyond the surface while covering part of it
+    // is more than the rasteriser is asked to place.
+    if (target.width() > kFarPixels || std::abs(target.x()) > kFarPixels)
+        throw deviceOverflow(width1.value_or(x1));
+    if (target.height() > kFarPixels || std::abs(target.y()) > kFarPixels)
+        throw deviceOverflow(height1.value_or(y1));
 
     const std::uint8_t operation = rasterOperation(opcode.value_or(SRCCOPY));
     if (operation == rasterOperation(SRCCOPY))

@@ -53,14 +53,17 @@ void Surface::Line(float x1, float y1, float x2, float y2, std::optional<Colour>
 {
     requireFinite({x1, y1, x2, y2});
     const QColor ink = colour ? toQColor(*colour) : d->fore;
+    if (!d->hasArea()) {
+        d->currentX = x2;
+        d->currentY = y2;
+        return;
+    }
+    QLineF segment(d->devicePoint(x1, y1), d->devicePoint(x2, y2));
     d->currentX = x2;
     d->currentY = y2;
-    if (!d->hasArea())
-        return;
 
     const Stroke stroke{ink, d->drawWidth};
     const QRectF bounds = d->drawingBounds(stroke.width);
-    QLineF segment(d->devicePoint(x1, y1), d->devicePoint(x2, y2));
     switch (mode) {
     case LineMode::Line:
         if (isFar(segment)) {
@@ -104,13 +107,16 @@ void Surface::Circle(float x, float y, float radius, std::optional<Colour> colou
     const bool arc = start || end;
     const ArcEnd from = arcEnd(start.value_or(0));
     const ArcEnd to = arcEnd(end.value_or(kFullTurn));
+    if (!d->hasArea()) {
+        d->currentX = x;
+        d->currentY = y;
+        return;
+    }
+    const QPointF centre = d->devicePoint(x, y);
+    const double r = std::abs(double(d->deviceLengthX(radius)));
     d->currentX = x;
     d->currentY = y;
-    if (!d->hasArea())
-        return;
 
-    const QPointF centre = d->devicePoint(x, y);
-    const double r = std::abs(radius * d->pixelsPerUnitX());
     const double ratio = std::abs(aspect.value_or(1));
     const double rx = ratio > 1 ? r / ratio : r;
     const double ry = ratio > 1 ? r : r * ratio;

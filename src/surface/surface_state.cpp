@@ -13,10 +13,12 @@ void requireFinite(std::initializer_list<double> values)
 {
     for (double v : values)
         if (!std::isfinite(v))
-            throw Error(ErrorNumber::Overflow);
+            throw deviceOverflow(v);
 }
 
-int pixelsOf(double twips) { return qRound(twips / TwipsPerPixelX); }
+int pixelsOf(double twips) { return static_cast<int>(std::floor(twips / TwipsPerPixelX + 0.5)); }
+
+int checkedPixels(double twips) { return toDeviceInt(twips / TwipsPerPixelX, twips); }
 
 QImage makeRaster(QSize size)
 {
@@ -49,11 +51,15 @@ QPointF Surface::State::toPixels(double x, double y) const
     return {(x - scaleLeft) * pixelsPerUnitX(), (y - scaleTop) * pixelsPerUnitY()};
 }
 
-QPointF Surface::State::devicePoint(double x, double y) const
+QPoint Surface::State::devicePoint(double x, double y) const
 {
     const QPointF p = toPixels(x, y);
-    return {snapToPixel(p.x()), snapToPixel(p.y())};
+    return {toDeviceInt(p.x(), x), toDeviceInt(p.y(), y)};
 }
+
+int Surface::State::deviceLengthX(double units) const { return toDeviceInt(units * pixelsPerUnitX(), units); }
+
+int Surface::State::deviceLengthY(double units) const { return toDeviceInt(units * pixelsPerUnitY(), units); }
 
 QRectF Surface::State::drawingBounds(int penWidth) const
 {

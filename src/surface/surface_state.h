@@ -2,6 +2,7 @@
 // The state behind a Surface, shared by the files that implement it.
 
 #include "kwpnd/surface.h"
+#include "surface/device_integer.h"
 #include "surface/recording.h"
 #include "surface/text_font.h"
 
@@ -20,14 +21,23 @@ namespace kwpnd {
 // they reach the rasteriser: they lie far outside every surface.
 inline constexpr double kFarPixels = 1 << 22;
 
+// Largest font size, in points, a surface draws with.
+inline constexpr double kMaxFontPoints = 2048;
+
 // Pixel coordinates are whole numbers, as on a native device context.
 inline double snapToPixel(double v) { return std::floor(v + 0.5); }
 
-// Error 6 when a coordinate is not a finite number.
+// Error 6, naming the first such value, when a coordinate is not a finite
+// number.
 void requireFinite(std::initializer_list<double> values);
 
-// Pixels of an outer size in twips.
+// Pixels of an outer size in twips; only for sizes already checked by
+// toDeviceInt (see Surface::State::checkedPixels).
 int pixelsOf(double twips);
+
+// Pixels of an outer size or place in twips, as a device integer (error 6
+// naming the twips when it has none).
+int checkedPixels(double twips);
 
 // A retained image of `size` (null when empty) at 96 dpi; error 7 when it
 // cannot be allocated.
@@ -81,8 +91,13 @@ struct Surface::State {
     double pixelsPerUnitX() const;
     double pixelsPerUnitY() const;
     QPointF toPixels(double x, double y) const;
-    // toPixels, snapped to whole pixels.
-    QPointF devicePoint(double x, double y) const;
+    // toPixels as whole device pixels; error 6 naming the coordinate that
+    // has no device pixel.
+    QPoint devicePoint(double x, double y) const;
+    // A length in horizontal (vertical) scale units as whole device pixels,
+    // likewise checked.
+    int deviceLengthX(double units) const;
+    int deviceLengthY(double units) const;
     // The inner area grown by a margin wider than any pen end.
     QRectF drawingBounds(int penWidth) const;
     const QFont& currentFont() const;

@@ -6,6 +6,7 @@
 // one line of the current font.
 #include "kwpnd/surface.h"
 
+#include "kwpnd/error.h"
 #include "surface/surface_state.h"
 
 #include <QFontMetricsF>
@@ -31,7 +32,7 @@ void Surface::Print(const QString& text)
     const float advance = TextHeight(text);
     const QStringList lines = splitLines(text);
     if (d->hasArea() && hasInk(lines)) {
-        const QPointF at = d->devicePoint(d->currentX, d->currentY);
+        const QPoint at = d->devicePoint(d->currentX, d->currentY);
         if (isNear(at)) {
             const QFont& font = d->currentFont();
             const QFontMetricsF metrics(font, &metricDevice());
@@ -73,17 +74,21 @@ float Surface::TextHeight(const QString& text) const
 void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x,
                               int y, const QString& text)
 {
+    const double requestedPoints = std::abs(double(cellHeightPixels)) * 72.0 / kScreenDpi;
+    if (requestedPoints > kMaxFontPoints)
+        throw Error(ErrorNumber::InvalidPropertyValue,
+                    QStringLiteral("%1: a font of %2 points is larger than the largest of %3 points")
+                        .arg(errorDescription(ErrorNumber::InvalidPropertyValue))
+                        .arg(requestedPoints)
+                        .arg(kMaxFontPoints));
     if (text.isEmpty() || !d->hasArea() || !isNear(QPointF(x, y)))
         return;
     // A positive height is the cell height, ascent plus descent, as with a
     // native logical font: the em is smaller by the face's leading. A
     // negative height is the em itself; 0 leaves the size to the surface's
     // own font, as a native context's default font would.
-    double points = d->fontSize;
-    if (cellHeightPixels < 0) {
-        points = -double(cellHeightPixels) * 72.0 / kScreenDpi;
-    } else if (cellHeightPixels > 0) {
-        points = cellHeightPixels * 72.0 / kScreenDpi;
+    double points = cellHeightPixels == 0 ? d->fontSize : requestedPoints;
+    if (cellHeightPixels > 0) {
         const QFontMetricsF probe(makeSurfaceFont(face, points), &metricDevice());
         const double cell = probe.ascent() + probe.descent();
         if (cell > 0)

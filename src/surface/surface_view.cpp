@@ -1,6 +1,7 @@
 #include "surface/surface_view.h"
 
 #include "kwpnd/surface.h"
+#include "surface/device_integer.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -53,7 +54,8 @@ void SurfaceView::syncGeometry()
 {
     if (!surface_)
         return;
-    setGeometry(qRound(surface_->Left() / TwipsPerPixelX), qRound(surface_->Top() / TwipsPerPixelY),
+    // Left and Top were checked as device pixels when they were set.
+    setGeometry(toDeviceInt(surface_->Left() / TwipsPerPixelX), toDeviceInt(surface_->Top() / TwipsPerPixelY),
                 surface_->pixelWidth(), surface_->pixelHeight());
 }
 

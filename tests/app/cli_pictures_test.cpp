@@ -9,11 +9,13 @@
 #include "surface/window_capture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QUrl>
 #include <QProcess>
 #include <QTableWidget>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace kwpnd::test {
 namespace {
@@ -175,6 +177,11 @@ TEST(CliPictures, CsvRows)
     EXPECT_EQ(rows[3], (QStringList{QString(), QString()}));
     EXPECT_EQ(app::parseCsv(QStringLiteral("a,b")).size(), 1);
     EXPECT_TRUE(app::parseCsv(QString()).isEmpty());
+
+    // Cells are counted as they are read: too many is an overflow.
+    EXPECT_EQ(app::parseCsv(QStringLiteral("a,b\nc,d"), 4).size(), 2);
+    EXPECT_EQ(errorOf([] { app::parseCsv(QStringLiteral("a,b\nc,d,"), 4); }), ErrorNumber::Overflow);
+    EXPECT_EQ(errorOf([] { app::parseCsv(QStringLiteral("a,b\nc,d\ne"), 4); }), ErrorNumber::Overflow);
 }
 
 TEST(CliPictures, ControlsAreBuiltFromFilesAndCapturable)
@@ -241,6 +248,60 @@ TEST(CliPictures, UnreadableControlFilesFail)
     auto component = clsKWPNDPreviewA::create();
     app::CommandLineControls controls;
     EXPECT_EQ(errorOf([&] { controls.registerWith(*component, o); }), ErrorNumber::DuplicateKey);
+}
+
+}  // namespace
+}  // namespace kwpnd::test
+
+namespace kwpnd::test {
+namespace {
+
+TEST(CliPictures, ControlFilesMustBeRegularFilesUnderTheCap)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString big = dir.filePath(QStringLiteral("big.csv"));
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(32 * 1024 * 1024 + 1));  // sparse: no room taken
+    }
+    struct Case {
+        std::vector<std::pair<QString, QString>> app::RenderOptions::*files;
+        const char* option;
+        QString path;
+        const char* reason;
+    } cases[] = {
+        {&app::RenderOptions::grids, "--grid", QStringLiteral("/dev/zero"), "not a regular file"},
+        {&app::RenderOptions::grids, "--grid", fifo, "not a regular file"},
+        {&app::RenderOptions::listviews, "--listview", fifo, "not a regular file"},
+        {&app::RenderOptions::webbrowsers, "--webbrowser", fifo, "not a regular file"},
+        {&app::RenderOptions::grids, "--grid", big, "32 MB"},
+        {&app::RenderOptions::listviews, "--listview", big, "32 MB"},
+        // Within the size cap, but more items than a control may hold.
+        {&app::RenderOptions::grids, "--grid", writeFile(dir, QStringLiteral("wide.csv"), QByteArray(200000, ',')),
+         "100000 cells"},
+        {&app::RenderOptions::listviews, "--listview", writeFile(dir, QStringLiteral("long.txt"), QByteArray(100001, '\n')),
+         "100000 lines"},
+    };
+    for (const Case& c : cases) {
+        app::RenderOptions o;
+        (o.*c.files).push_back({QStringLiteral("K"), c.path});
+        auto component = clsKWPNDPreviewA::create();
+        app::CommandLineControls controls;
+        try {
+            controls.registerWith(*component, o);
+            ADD_FAILURE() << c.option << " " << c.path.toStdString() << " was accepted";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), QByteArray(c.reason).startsWith("100000") ? ErrorNumber::Overflow
+                                                                          : ErrorNumber::PathFileAccess)
+                << c.option;
+            EXPECT_TRUE(e.description().startsWith(QStringLiteral("%1 %2: ").arg(QLatin1String(c.option), c.path)))
+                << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QLatin1String(c.reason))) << e.description().toStdString();
+        }
+    }
 }
 
 }  // namespace

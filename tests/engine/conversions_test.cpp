@@ -89,6 +89,30 @@ TEST(ConversionsTest, IntegerAndLongOverflow)
     expectErrors({{"2147483648", 6}, {"2147483647.5", 6}, {"-1e10", 6}}, toLong);
 }
 
+TEST(ConversionsTest, OverflowNamesTheNumber)
+{
+    struct Case {
+        std::function<void()> read;
+        const char* text;
+    } cases[] = {
+        {[] { toInteger(QStringLiteral("70000")); }, "Overflow: 70000 is outside the range of a 16-bit integer"},
+        {[] { toLong(QStringLiteral("-1e10")); }, "Overflow: -10000000000 is outside the range of a 32-bit integer"},
+        {[] { toStrictLong(QStringLiteral(" 99999999999 ")); }, "Overflow: 99999999999 is outside the range of a 32-bit integer"},
+        {[] { toStrictLong(QStringLiteral("&H1FFFFFFFF")); }, "Overflow: &H1FFFFFFFF is outside the range of a 32-bit integer"},
+        {[] { toStrictInteger(QStringLiteral("40000")); }, "Overflow: 40000 is outside the range of a 16-bit integer"},
+        {[] { roundToLong(std::nan("")); }, "Overflow: NaN is outside the range of a 32-bit integer"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.read();
+            ADD_FAILURE() << "no error: " << c.text;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), 6);
+            EXPECT_EQ(e.description(), QString::fromUtf8(c.text));
+        }
+    }
+}
+
 TEST(ConversionsTest, StrictLongReadsDecimalsAndHexOnly)
 {
     expectValues<std::int32_t>({{"&HFF", 255},      {"255", 255},       {" 42 ", 42},     {"\t-7\t", -7},

@@ -186,6 +186,50 @@ TEST(GenerationWalk, TypeIsComparedWithItsCase)
     EXPECT_FALSE(inkBounds(host.canvas().retainedImage()).isNull());
 }
 
+TEST(GenerationWalk, PositionsWithoutADeviceCoordinateAreReportedAndThePageGoesOn)
+{
+    // The watermark stamp takes XLeft and YTop as device coordinates; a
+    // position beyond them is an overflow of that field alone.
+    struct Case {
+        const char* keys;
+        const char* number;
+    } cases[] = {
+        {"XLeft=3000000000\nYTop=300\n", "3000000000"},
+        {"XLeft=300\nYTop=1E12\n", "1000000000000"},
+        {"XLeft=-3.3E10\nYTop=300\n", "-33000000000"},
+    };
+    for (const Case& c : cases) {
+        TestHost host;
+        Files files;
+        files.use(host,
+                  QByteArray("[Far]\nEnabled=1\n") + c.keys + "[Near]\nEnabled=1\nXLeft=300\nYTop=450\n" +
+                      kQuietPreview,
+                  "[Far]\nData=far\n[Near]\nData=Hello\n");
+        host.watermarkText = QStringLiteral("W");
+        host.driver.PreviewGenerate();
+        const QString report =
+            QStringLiteral("6: Overflow: %1 is beyond the range of device coordinates\\nFar").arg(QLatin1String(c.number));
+        EXPECT_TRUE(host.shown().contains(report)) << c.number << ": " << host.shown().join('\n').toStdString();
+        for (const QString& shown : host.shown())
+            EXPECT_TRUE(shown.endsWith(QStringLiteral("\\nFar"))) << shown.toStdString();
+        // The next field is drawn, watermark and all.
+        const QRect ink = inkBounds(host.canvas().retainedImage());
+        ASSERT_FALSE(ink.isNull()) << c.number;
+        EXPECT_NEAR(ink.left(), 20, 2) << c.number;
+    }
+}
+
+TEST(GenerationWalk, PenWidthBeyondAnIntegerIsReportedWithItsValue)
+{
+    TestHost host;
+    Files files;
+    files.use(host, "[F]\nEnabled=1\nXLeft=150\nYTop=150\nDrawWidth=70000\n" + kQuietPreview, "[F]\nData=x\n");
+    host.driver.PreviewGenerate();
+    EXPECT_EQ(host.shown(),
+              QStringList{QStringLiteral("6: Overflow: 70000 is outside the range of a 16-bit integer\\nF")});
+    EXPECT_FALSE(inkBounds(host.canvas().retainedImage()).isNull());
+}
+
 TEST(GenerationWalk, FontSizeZeroIsReported)
 {
     TestHost host;

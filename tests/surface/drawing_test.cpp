@@ -94,8 +94,12 @@ TEST(Line, FarCoordinatesAreClippedNotFatal)
     auto s = pixelSurface(20, 20);
     s->Line(-1e9f, 10, 1e9f, 10);
     EXPECT_EQ(inkBounds(s->retainedImage()), QRect(0, 10, 20, 1));
-    s->Line(-1e30f, -1e30f, 1e30f, 1e30f, {}, LineMode::FilledBox);
+    s->Line(-2e9f, -2e9f, 2e9f, 2e9f, {}, LineMode::FilledBox);
     EXPECT_EQ(countPixels(s->retainedImage(), kBlack), 400);
+    // Beyond a device coordinate it is an overflow, not a clipped box.
+    s->Cls();
+    EXPECT_EQ(errorOf([&] { s->Line(-1e30f, -1e30f, 1e30f, 1e30f, {}, LineMode::FilledBox); }), 6);
+    EXPECT_EQ(countPixels(s->retainedImage(), kBlack), 0);
     EXPECT_THROW(s->Line(std::numeric_limits<float>::quiet_NaN(), 0, 1, 1), Error);
 }
 

@@ -2,6 +2,7 @@
 #include "kwpnd/error.h"
 #include "surface_test_util.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace kwpnd::test {
@@ -126,6 +127,35 @@ TEST(Scale, RefusedSizesLeaveTheSurfaceAsItWas)
     EXPECT_FLOAT_EQ(s.Width(), 4800);
     EXPECT_FLOAT_EQ(s.Left(), 0);
     EXPECT_EQ(s.pixelWidth(), 320);
+}
+
+TEST(Scale, AreaIsCappedAsWellAsEachSide)
+{
+    // Each side within kMaxPixelSide, together one row more than kMaxPixels.
+    const int side = Surface::kMaxPixelSide;
+    const int rows = int(Surface::kMaxPixels / side) + 1;
+    const float wide = side * 15.0f;
+    const float tall = rows * 15.0f;
+    const QString size = QStringLiteral("%1 × %2").arg(side).arg(rows);
+
+    Surface s(4800, 3600);
+    const std::function<void()> refused[] = {
+        [&] { s.Width(wide); s.Height(tall); },
+        [&] { s.Move(0, 0, wide, tall); },
+        [&] { Surface huge(wide, tall); },
+    };
+    s.Width(wide);  // a long, thin surface is fine
+    for (const auto& call : refused) {
+        try {
+            call();
+            FAIL() << "accepted " << size.toStdString();
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), 380);
+            EXPECT_TRUE(e.description().contains(size)) << e.description().toStdString();
+        }
+    }
+    EXPECT_EQ(s.retainedImage().size(), QSize(side, 240));  // nothing was allocated
+    EXPECT_FLOAT_EQ(s.Width(), wide);
 }
 
 TEST(Scale, ScaleLeftAndTopStartAtZero)
