@@ -197,6 +197,7 @@ TEST(GenerationWalk, PositionsWithoutADeviceCoordinateAreReportedAndThePageGoesO
         {"XLeft=3000000000\nYTop=300\n", "3000000000"},
         {"XLeft=300\nYTop=1E12\n", "1000000000000"},
         {"XLeft=-3.3E10\nYTop=300\n", "-33000000000"},
+        {"Type=watermark\nXLeft=300\nYTop=5E9\n", "5000000000"},  // the kind draws there too
     };
     for (const Case& c : cases) {
         TestHost host;
