@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -409,10 +408,7 @@ TEST_F(Zoom, HoldingZoomsOneStepPerTurnUntilReleased)
     auto c = twipsWindow();
     frmKWPNDPreviewA& w = c->window();
     const double start = w.image1Rect().width();
-    QElapsedTimer held;
-    held.start();
     press(w.form(), 0, 300);
-    EXPECT_GE(held.elapsed(), 300);
     const double steps = std::log(w.image1Rect().width() / start) / std::log(1.05);
     EXPECT_GE(steps, 2.5);
     EXPECT_NEAR(steps, std::round(steps), 0.01);  // whole steps of 5 %
