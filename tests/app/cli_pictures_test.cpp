@@ -85,11 +85,10 @@ TEST(CliPictures, CapturedTableRendersFromTheCommandLine)
     EXPECT_GT(darkPixels(page, QRect(455, 270, 300, 150)), 300);
 }
 
-TEST(CliPictures, CapturedWebViewShowsItsPage)
+// The page of a layout whose one field captures the web view showing `html`,
+// rendered by the tool under --strict.
+QImage renderedWebPage(const QTemporaryDir& dir, const QString& html)
 {
-    QTemporaryDir dir;
-    const QString html = writeFile(dir, QStringLiteral("page.html"),
-                                   "<html><body style='margin:0;background:#1F3A93'></body></html>");
     const QString layout = writeFile(dir, QStringLiteral("l.ini"),
                                      "[PreviewWindow]\nHeight=6000\nWidth=9000\n"
                                      "[Preview]\nPrintAfterGenerate=0\nCopyToClipboard=0\n"
@@ -99,9 +98,17 @@ TEST(CliPictures, CapturedWebViewShowsItsPage)
     const ToolRun r = kwpndInSource({QStringLiteral("render"), layout, QStringLiteral("-d"), data,
                                      QStringLiteral("--webbrowser"), QStringLiteral("Page=") + html,
                                      QStringLiteral("-o"), out, QStringLiteral("--strict")});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    return QImage(out).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(CliPictures, CapturedWebViewShowsItsPage)
+{
+    QTemporaryDir dir;
+    const QString html = writeFile(dir, QStringLiteral("page.html"),
+                                   "<html><body style='margin:0;background:#1F3A93'></body></html>");
+    const QImage page = renderedWebPage(dir, html);
     // The page's colour fills the captured view from (1, 1) units of 22 x 31 on.
-    const QImage page(out);
     EXPECT_GT(countPixels(page, 0x1F3A93, QRect(40, 40, 200, 200)), 30000);
 }
 
@@ -132,17 +139,7 @@ TEST(CliPictures, CapturedWebViewIsConfinedToItsFolder)
         "probe('b', '" + QUrl::fromLocalFile(secret).toString().toUtf8() + "', 'secret');"
         "</script></body></html>";
     const QString page = writeFile(dir, QStringLiteral("site/page.html"), html);
-    const QString layout = writeFile(dir, QStringLiteral("l.ini"),
-                                     "[PreviewWindow]\nHeight=6000\nWidth=9000\n"
-                                     "[Preview]\nPrintAfterGenerate=0\nCopyToClipboard=0\n"
-                                     "[Web]\nEnabled=1\nType=WBFromWebbrowsers\nXLeft=1\nYTop=1\n");
-    const QString data = writeFile(dir, QStringLiteral("d.ini"), "[Web]\nData=page\n");
-    const QString out = dir.filePath(QStringLiteral("web.png"));
-    const ToolRun r = kwpndInSource({QStringLiteral("render"), layout, QStringLiteral("-d"), data,
-                                     QStringLiteral("--webbrowser"), QStringLiteral("Page=") + page,
-                                     QStringLiteral("-o"), out, QStringLiteral("--strict")});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const QImage shot = QImage(out).convertToFormat(QImage::Format_RGB32);
+    const QImage shot = renderedWebPage(dir, page);
     EXPECT_EQ(countPixels(shot, 0xFF0000), 0);
     EXPECT_GT(countPixels(shot, 0x00FF00), 5000);  // the file beside the page
     EXPECT_GT(countPixels(shot, 0x0000FF), 5000);  // the file outside, blocked
