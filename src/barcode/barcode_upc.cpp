@@ -1,8 +1,11 @@
 #include "kwpnd/barcode_upc.h"
 
+#include "barcode/ean_upc_patterns.h"
 #include "barcode/integer16.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
+
+#include <array>
 
 namespace kwpnd {
 
@@ -14,16 +17,49 @@ constexpr int kUnitsPerModule = 15;
 
 // Element lists, ended by 0: +k a bar of k modules, -k a space of k modules.
 const signed char kGuard[] = {1, -1, 1, -1, 0};
-const signed char kLeft[10][6] = {
-    {-2, 2, -1, 1, -1, 0}, {-1, 2, -2, 1, -1, 0}, {-1, 1, -2, 2, -1, 0}, {4, -1, 1, -1, 0},
-    {1, -3, 2, -1, 0},     {2, -3, 1, -1, 0},     {1, -1, 4, -1, 0},     {3, -1, 2, -1, 0},
-    {2, -1, 3, -1, 0},     {-2, 1, -1, 2, -1, 0},
+
+// A digit method's elements, ended by 0: the runs of six of the digit's seven
+// modules, then a closing one-module space. A left digit (set A) leaves out
+// its first module, a space that the closing space of the guard or of the
+// digit before supplies; a right digit's (set C) seventh module, always a
+// space, is its closing space. Guards and digits together thus draw the
+// standard module sequence.
+using DigitElements = std::array<signed char, 8>;
+
+DigitElements digitElements(const char* modules, int first)
+{
+    DigitElements list{};
+    std::size_t count = 0;
+    for (int i = first; i < first + 6; ++i) {
+        const signed char module = modules[i] == '1' ? 1 : -1;
+        if (count > 0 && (list[count - 1] > 0) == (module > 0))
+            list[count - 1] = static_cast<signed char>(list[count - 1] + module);
+        else
+            list[count++] = module;
+    }
+    list[count] = -1;
+    return list;
+}
+
+struct DigitTables {
+    std::array<DigitElements, 10> left, right;
 };
-const signed char kRight[10][6] = {
-    {3, -2, 1, -1, 0},     {2, -2, 2, -1, 0},     {2, -1, 2, -1, -1, 0}, {1, -4, 1, -1, 0},
-    {1, -1, 3, -1, -1, 0}, {1, -2, 3, -1, 0},     {1, -1, 1, -3, -1, 0}, {1, -3, 1, -1, -1, 0},
-    {1, -2, 1, -2, -1, 0}, {3, -1, 1, -1, -1, 0},
-};
+
+const DigitTables& digitTables()
+{
+    static const DigitTables tables = [] {
+        DigitTables t;
+        for (int d = 0; d < 10; ++d) {
+            t.left[std::size_t(d)] = digitElements(numberSetModules(NumberSet::A, d), 1);
+            t.right[std::size_t(d)] = digitElements(numberSetModules(NumberSet::C, d), 0);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+const signed char* leftDigit(int digit) { return digitTables().left[std::size_t(digit)].data(); }
+const signed char* rightDigit(int digit) { return digitTables().right[std::size_t(digit)].data(); }
 
 // A character's number value: a digit is itself, anything else 0.
 std::int16_t digitOf(QChar c) { return c >= u'0' && c <= u'9' ? std::int16_t(c.digitValue()) : 0; }
@@ -67,26 +103,26 @@ void clsKWPNDBarcodeUPC11::elements(const signed char* list)
 
 void clsKWPNDBarcodeUPC11::ssc() { elements(kGuard); }
 
-void clsKWPNDBarcodeUPC11::Left0() { elements(kLeft[0]); }
-void clsKWPNDBarcodeUPC11::Left1() { elements(kLeft[1]); }
-void clsKWPNDBarcodeUPC11::Left2() { elements(kLeft[2]); }
-void clsKWPNDBarcodeUPC11::Left3() { elements(kLeft[3]); }
-void clsKWPNDBarcodeUPC11::Left4() { elements(kLeft[4]); }
-void clsKWPNDBarcodeUPC11::Left5() { elements(kLeft[5]); }
-void clsKWPNDBarcodeUPC11::Left6() { elements(kLeft[6]); }
-void clsKWPNDBarcodeUPC11::Left7() { elements(kLeft[7]); }
-void clsKWPNDBarcodeUPC11::Left8() { elements(kLeft[8]); }
-void clsKWPNDBarcodeUPC11::Left9() { elements(kLeft[9]); }
-void clsKWPNDBarcodeUPC11::Right0() { elements(kRight[0]); }
-void clsKWPNDBarcodeUPC11::Right1() { elements(kRight[1]); }
-void clsKWPNDBarcodeUPC11::Right2() { elements(kRight[2]); }
-void clsKWPNDBarcodeUPC11::Right3() { elements(kRight[3]); }
-void clsKWPNDBarcodeUPC11::Right4() { elements(kRight[4]); }
-void clsKWPNDBarcodeUPC11::Right5() { elements(kRight[5]); }
-void clsKWPNDBarcodeUPC11::Right6() { elements(kRight[6]); }
-void clsKWPNDBarcodeUPC11::Right7() { elements(kRight[7]); }
-void clsKWPNDBarcodeUPC11::Right8() { elements(kRight[8]); }
-void clsKWPNDBarcodeUPC11::Right9() { elements(kRight[9]); }
+void clsKWPNDBarcodeUPC11::Left0() { elements(leftDigit(0)); }
+void clsKWPNDBarcodeUPC11::Left1() { elements(leftDigit(1)); }
+void clsKWPNDBarcodeUPC11::Left2() { elements(leftDigit(2)); }
+void clsKWPNDBarcodeUPC11::Left3() { elements(leftDigit(3)); }
+void clsKWPNDBarcodeUPC11::Left4() { elements(leftDigit(4)); }
+void clsKWPNDBarcodeUPC11::Left5() { elements(leftDigit(5)); }
+void clsKWPNDBarcodeUPC11::Left6() { elements(leftDigit(6)); }
+void clsKWPNDBarcodeUPC11::Left7() { elements(leftDigit(7)); }
+void clsKWPNDBarcodeUPC11::Left8() { elements(leftDigit(8)); }
+void clsKWPNDBarcodeUPC11::Left9() { elements(leftDigit(9)); }
+void clsKWPNDBarcodeUPC11::Right0() { elements(rightDigit(0)); }
+void clsKWPNDBarcodeUPC11::Right1() { elements(rightDigit(1)); }
+void clsKWPNDBarcodeUPC11::Right2() { elements(rightDigit(2)); }
+void clsKWPNDBarcodeUPC11::Right3() { elements(rightDigit(3)); }
+void clsKWPNDBarcodeUPC11::Right4() { elements(rightDigit(4)); }
+void clsKWPNDBarcodeUPC11::Right5() { elements(rightDigit(5)); }
+void clsKWPNDBarcodeUPC11::Right6() { elements(rightDigit(6)); }
+void clsKWPNDBarcodeUPC11::Right7() { elements(rightDigit(7)); }
+void clsKWPNDBarcodeUPC11::Right8() { elements(rightDigit(8)); }
+void clsKWPNDBarcodeUPC11::Right9() { elements(rightDigit(9)); }
 void clsKWPNDBarcodeUPC11::Line1() { element(1); }
 void clsKWPNDBarcodeUPC11::Line2() { element(2); }
 void clsKWPNDBarcodeUPC11::Line3() { element(3); }

@@ -3,36 +3,48 @@
 namespace kwpnd {
 
 namespace {
-struct Code39Entry {
-    char16_t code;
-    const char* pattern;
-};
+// ISO/IEC 16388 (Code 39), Table 1: the character set and the encodation of
+// each character's bars and spaces ("1" wide).
+const std::array<Code39Character, 44> kCharacters = {{
+    {u'0', "000110100"}, {u'1', "100100001"}, {u'2', "001100001"}, {u'3', "101100000"}, {u'4', "000110001"},
+    {u'5', "100110000"}, {u'6', "001110000"}, {u'7', "000100101"}, {u'8', "100100100"}, {u'9', "001100100"},
+    {u'A', "100001001"}, {u'B', "001001001"}, {u'C', "101001000"}, {u'D', "000011001"}, {u'E', "100011000"},
+    {u'F', "001011000"}, {u'G', "000001101"}, {u'H', "100001100"}, {u'I', "001001100"}, {u'J', "000011100"},
+    {u'K', "100000011"}, {u'L', "001000011"}, {u'M', "101000010"}, {u'N', "000010011"}, {u'O', "100010010"},
+    {u'P', "001010010"}, {u'Q', "000000111"}, {u'R', "100000110"}, {u'S', "001000110"}, {u'T', "000010110"},
+    {u'U', "110000001"}, {u'V', "011000001"}, {u'W', "111000000"}, {u'X', "010010001"}, {u'Y', "110010000"},
+    {u'Z', "011010000"}, {u'-', "010000101"}, {u'.', "110000100"}, {u' ', "011000100"}, {u'$', "010101000"},
+    {u'/', "010100010"}, {u'+', "010001010"}, {u'%', "000101010"}, {u'*', "010010100"},
+}};
 
-const Code39Entry kCode39Entries[] = {
-    {u'0', "11 221"},   {u'1', "21 112"},   {u'2', "12 112"},   {u'3', "22 111"},
-    {u'4', "11 212"},   {u'5', "21 211"},   {u'6', "12 211"},   {u'7', "11 122"},
-    {u'8', "21 121"},   {u'9', "12 121"},
-    {u'A', "211 12"},   {u'B', "121 12"},   {u'C', "221 11"},   {u'D', "112 12"},
-    {u'E', "212 11"},   {u'F', "122 11"},   {u'G', "111 22"},   {u'H', "211 21"},
-    {u'I', "121 21"},   {u'J', "112 21"},   {u'K', "2111 2"},   {u'L', "1211 2"},
-    {u'M', "2211 1"},   {u'N', "1121 2"},   {u'O', "2121 1"},   {u'P', "1221 1"},
-    {u'Q', "1112 2"},   {u'R', "2112 1"},   {u'S', "1212 1"},   {u'T', "1122 1"},
-    {u'U', "2 1112"},   {u'V', "1 2112"},   {u'W', "2 2111"},   {u'X', "1 1212"},
-    {u'Y', "2 1211"},   {u'Z', "1 2211"},
-    {u'-', "1 1122"},   {u'.', "2 1121"},   {u' ', "1 2121"},   {u'$', "1 1 1 11"},
-    {u'/', "1 1 11 1"}, {u'+', "1 11 1 1"}, {u'%', "11 1 1 1"}, {u'*', "1 1221"},
-    {1, "1 1221"},  // start
-    {2, "1 1221"},  // stop
-};
+constexpr char16_t kStartCode = 1;
+constexpr char16_t kStopCode = 2;
+
+// Nine elements in the renderer's notation: each bar after its narrow gap,
+// a blank first where the gap before the bar is wide.
+QString notationOf(const char* elements)
+{
+    QString pattern;
+    for (int bar = 0; bar < 5; ++bar) {
+        if (bar > 0 && elements[2 * bar - 1] == '1')
+            pattern += u' ';
+        pattern += elements[2 * bar] == '1' ? u'2' : u'1';
+    }
+    return pattern;
+}
 
 Code39Table buildTable()
 {
     Code39Table table;
-    for (const Code39Entry& e : kCode39Entries)
-        table[e.code] = QLatin1String(e.pattern);
+    for (const Code39Character& c : kCharacters)
+        table[c.character] = notationOf(c.elements);
+    table[kStartCode] = table[u'*'];
+    table[kStopCode] = table[u'*'];
     return table;
 }
 }  // namespace
+
+const std::array<Code39Character, 44>& code39Characters() { return kCharacters; }
 
 const Code39Table& code39Table()
 {

@@ -1,9 +1,8 @@
 #include "ean13.h"
 
+#include "barcode/ean_upc_patterns.h"
 #include "engine/conversions.h"
 #include "kwpnd/error.h"
-
-#include <array>
 
 namespace kwpnd {
 
@@ -16,37 +15,6 @@ constexpr float kGuardBottom = 840;
 constexpr float kCentreBottom = 765;
 constexpr float kTextLine = 700;
 constexpr float kLeadingDigitX = -20;
-
-// Sets of the six left-half positions by leading digit; "A" is the odd set,
-// "B" the even set. The right half always uses set C.
-const std::array<const char*, 10> kParity = {
-    "AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB", "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA",
-};
-
-// Seven modules per digit, "1" a bar.
-const std::array<const char*, 10> kSetA = {
-    "0001101", "0011001", "0010011", "0111101", "0100011", "0110001", "0101111", "0111011", "0110111", "0001011",
-};
-const std::array<const char*, 10> kSetB = {
-    "0100111", "0110011", "0011011", "0100001", "0011101", "0111001", "0000101", "0010001", "0001001", "0010111",
-};
-const std::array<const char*, 10> kSetC = {
-    "1110010", "1100110", "1101100", "1000010", "1011100", "1001110", "1010000", "1000100", "1001000", "1110100",
-};
-
-struct CharacterSet {
-    char name;
-    const std::array<const char*, 10>& modules;
-};
-const CharacterSet kSets[] = {{'A', kSetA}, {'B', kSetB}, {'C', kSetC}};
-
-const std::array<const char*, 10>& setModules(char name)
-{
-    for (const CharacterSet& set : kSets)
-        if (set.name == name)
-            return set.modules;
-    return kSetC;
-}
 
 struct GuardBar {
     float x, bottom;
@@ -127,8 +95,8 @@ Colour EAN13ModuleColour(int leadingDigit, int position, int digit, int module, 
     if (leadingDigit < 0 || leadingDigit > 9 || position < 1 || position > 12 || digit < 0 || digit > 9 ||
         module < 1 || module > 7)
         throw Error(ErrorNumber::SubscriptOutOfRange);
-    const char set = position <= 6 ? kParity[leadingDigit][position - 1] : 'C';
-    const char* modules = setModules(set)[digit];
+    const NumberSet set = position <= 6 ? ean13LeftHalfSet(leadingDigit, position) : NumberSet::C;
+    const char* modules = numberSetModules(set, digit);
     return modules[module - 1] == '1' ? kBlack : spaceColour;
 }
 
