@@ -3,7 +3,7 @@
 namespace kwpnd {
 
 namespace {
-// ISO/IEC 16388 (Code 39), Table 1: the character set and the encodation of
+// ISO/IEC 16388 (Code 39), the table of the character set and the encodation of
 // each character's bars and spaces ("1" wide).
 const std::array<Code39Character, 44> kCharacters = {{
     {u'0', "000110100"}, {u'1', "100100001"}, {u'2', "001100001"}, {u'3', "101100000"}, {u'4', "000110001"},

@@ -6,7 +6,7 @@
 namespace kwpnd {
 
 namespace {
-// ISO/IEC 15420 (EAN/UPC), Table 1: the encodation of the digits in number
+// ISO/IEC 15420 (EAN/UPC), the table of the encodation of the digits in number
 // sets A, B and C, written as modules ("1" a bar).
 const std::array<const char*, 10> kSetA = {
     "0001101", "0011001", "0010011", "0111101", "0100011", "0110001", "0101111", "0111011", "0110111", "0001011",
@@ -18,7 +18,7 @@ const std::array<const char*, 10> kSetC = {
     "1110010", "1100110", "1101100", "1000010", "1011100", "1001110", "1010000", "1000100", "1001000", "1110100",
 };
 
-// ISO/IEC 15420 (EAN/UPC), Table 2: the number sets of the six left-half
+// ISO/IEC 15420 (EAN/UPC), the table of the number sets of the six left-half
 // digits of EAN-13, by the leading digit that they encode implicitly.
 const std::array<const char*, 10> kLeftHalfSets = {
     "AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB", "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA",
