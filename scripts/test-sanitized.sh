@@ -3,7 +3,7 @@
 # build-asan/ and runs them. Any sanitizer report fails the test that caused it.
 # Leak reports are suppressed only for leaks allocated inside the system's Qt,
 # Qt WebEngine and fontconfig libraries (tests/sanitizer/lsan.supp).
-# Usage: scripts/test-sanitized.sh [ctest arguments...]
+# Usage: scripts/test-sanitized.sh [ctest arguments...] (given to both ctest runs below)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -24,4 +24,12 @@ export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppress
 # host_package builds an uninstrumented host program against the installed
 # library; an instrumented library cannot be loaded into it, so it runs only
 # in the normal build.
-ctest --test-dir build-asan --output-on-failure -E '^host_package$' "$@"
+# Qt WebEngine frees some of its own objects with a sized delete of another
+# type (inside the browser engine, nothing of ours); ASan can only turn that
+# check off for a whole process, so it is off for app_tests alone, the one
+# test program that hosts a web view.
+status=0
+ctest --test-dir build-asan --output-on-failure -E '^(host_package|app_tests)$' "$@" || status=$?
+ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" \
+  ctest --test-dir build-asan --output-on-failure "$@" -R '^app_tests$' || status=$?
+exit $status
