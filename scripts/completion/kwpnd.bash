@@ -22,6 +22,8 @@ _kwpnd_files()
     local cur=$1 ext
     shift
     local IFS=$'\n'
+    # Let bash quote the names and mark directories.
+    compopt -o filenames 2>/dev/null || true
     COMPREPLY+=($(compgen -d -- "$cur"))
     for ext in "$@"; do
         COMPREPLY+=($(compgen -f -X "!*.$ext" -- "$cur"))
@@ -50,6 +52,7 @@ _kwpnd_value()
         --scale-mode) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6 7" -- "$cur")) ;;
         --logo | --picture[1-4] | --back-picture)
             local IFS=$'\n'
+            compopt -o filenames 2>/dev/null || true
             COMPREPLY=($(compgen -f -- "$cur"))
             ;;
         *) ;; # numbers and KEY=VALUE pairs: nothing to offer
