@@ -10,6 +10,11 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+// The project's version, given by the build.
+#ifndef KWPND_VERSION
+#error "KWPND_VERSION must be defined by the build"
+#endif
+
 namespace {
 
 using namespace kwpnd::app;
@@ -89,7 +94,11 @@ int main(int argc, char** argv)
         args << QString::fromLocal8Bit(argv[i]);
     const Command* command = args.isEmpty() ? nullptr : findCommand(args.first());
 
-    // Help and usage errors need no application, and so no display.
+    // Help, the version and usage errors need no application, and so no display.
+    if (args == QStringList{QStringLiteral("--version")}) {
+        print(stdout, QStringLiteral("kwpnd " KWPND_VERSION "\n"));
+        return kOk;
+    }
     if (args.isEmpty() || (args.size() == 1 && wantsHelp(args))) {
         print(args.isEmpty() ? stderr : stdout, mainHelp());
         return args.isEmpty() ? kUsage : kOk;

@@ -138,7 +138,8 @@ QString mainHelp()
         "  print     generate a page and print it through the layout's [Printer] section\n"
         "  barcode   draw one barcode symbol to a picture file\n"
         "\n"
-        "Run 'kwpnd COMMAND --help' for the options of a command.\n");
+        "Run 'kwpnd COMMAND --help' for the options of a command.\n"
+        "Run 'kwpnd --version' for the version of the tool.\n");
 }
 
 QString renderHelp()
