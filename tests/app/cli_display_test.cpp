@@ -3,6 +3,7 @@
 // naming the display instead of an abort.
 
 #include "support/test_support.h"
+#include "tool_run.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -11,11 +12,6 @@
 
 namespace kwpnd::test {
 namespace {
-
-struct ToolRun {
-    int status;
-    QString out, err;
-};
 
 // A display number nobody serves here.
 QString unreachableDisplay()
@@ -31,12 +27,7 @@ ToolRun onUnreachableDisplay(const QStringList& args, const QString& display)
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("DISPLAY"), display);
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KWPND_CLI), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runKwpnd(args, env);
 }
 
 QStringList invoicePreview()

@@ -6,6 +6,7 @@
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
 #include "support/test_support.h"
+#include "tool_run.h"
 #include "surface/window_capture.h"
 
 #include <QDir>
@@ -20,19 +21,10 @@
 namespace kwpnd::test {
 namespace {
 
-struct ToolRun {
-    int status;
-    QString err;
-};
-
 // The tool, run in the repository's root folder like the demo.
 ToolRun kwpndInSource(const QStringList& args)
 {
-    QProcess p;
-    p.setWorkingDirectory(QStringLiteral(KWPND_SOURCE_DIR));
-    p.start(QStringLiteral(KWPND_CLI), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return runKwpnd(args, QProcessEnvironment::systemEnvironment(), QStringLiteral(KWPND_SOURCE_DIR));
 }
 
 QStringList shapesArguments(const QString& out)

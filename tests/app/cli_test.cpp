@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "support/test_support.h"
+#include "tool_run.h"
 
 #include <QFile>
 #include <QProcess>
@@ -11,18 +12,7 @@
 namespace kwpnd::test {
 namespace {
 
-struct CliRun {
-    int status;
-    QString out, err;
-};
-
-CliRun kwpnd(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(KWPND_CLI), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+ToolRun kwpnd(const QStringList& args) { return runKwpnd(args); }
 
 QString example(const char* name)
 {
@@ -34,7 +24,7 @@ TEST(Cli, RendersTheInvoiceInEveryFormat)
     QTemporaryDir dir;
     for (const char* ext : {"png", "bmp", "pdf"}) {
         const QString out = dir.filePath(QStringLiteral("invoice.") + QLatin1String(ext));
-        const CliRun r = kwpnd({QStringLiteral("render"), example("layout.ini"), QStringLiteral("-d"), example("data.ini"),
+        const ToolRun r = kwpnd({QStringLiteral("render"), example("layout.ini"), QStringLiteral("-d"), example("data.ini"),
                              QStringLiteral("-o"), out, QStringLiteral("--strict")});
         EXPECT_EQ(r.status, 0) << ext << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -60,7 +50,7 @@ TEST(Cli, ReportsGoToStandardErrorAndStrictFails)
     const QString data = writeFile(dir, QStringLiteral("d.ini"), "[Total]\nData=abc\n");
     const QString out = dir.filePath(QStringLiteral("p.png"));
     const QStringList args{QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"), out};
-    const CliRun lenient = kwpnd(args);
+    const ToolRun lenient = kwpnd(args);
     EXPECT_EQ(lenient.status, 0);
     // Generated once, the report's section on an indented line of its own;
     // the second report is the missing [Preview] section after the walk.
@@ -72,14 +62,14 @@ TEST(Cli, FailuresAndUsage)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("p.png"));
-    const CliRun missing = kwpnd({QStringLiteral("render"), dir.filePath(QStringLiteral("none.ini")), QStringLiteral("-o"), out});
+    const ToolRun missing = kwpnd({QStringLiteral("render"), dir.filePath(QStringLiteral("none.ini")), QStringLiteral("-o"), out});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, QStringLiteral("kwpnd: layout file not found: %1\n").arg(dir.filePath(QStringLiteral("none.ini"))));
 
     // A misspelt data file is said once, before any field reports on it.
     const QString okLayout = writeFile(dir, QStringLiteral("ok.ini"), "[PreviewWindow]\nHeight=300\nWidth=300\n");
     const QString noData = dir.filePath(QStringLiteral("dta.ini"));
-    const CliRun misspelt = kwpnd({QStringLiteral("render"), okLayout, QStringLiteral("-d"), noData, QStringLiteral("-o"), out});
+    const ToolRun misspelt = kwpnd({QStringLiteral("render"), okLayout, QStringLiteral("-d"), noData, QStringLiteral("-o"), out});
     EXPECT_EQ(misspelt.status, 1);
     EXPECT_EQ(misspelt.err, QStringLiteral("kwpnd: data file not found: %1\n").arg(noData));
 
@@ -87,7 +77,7 @@ TEST(Cli, FailuresAndUsage)
     EXPECT_EQ(kwpnd({QStringLiteral("render"), binary, QStringLiteral("-o"), out}).status, 1);
 
     const QString noWindow = writeFile(dir, QStringLiteral("nw.ini"), "[A]\nEnabled=1\n");
-    const CliRun sizeless = kwpnd({QStringLiteral("render"), noWindow, QStringLiteral("-o"), out});
+    const ToolRun sizeless = kwpnd({QStringLiteral("render"), noWindow, QStringLiteral("-o"), out});
     EXPECT_EQ(sizeless.status, 1);
     EXPECT_TRUE(sizeless.err.contains(QStringLiteral("Type mismatch: the layout %1 has no Height in its [PreviewWindow]")
                                           .arg(noWindow)))
@@ -96,7 +86,7 @@ TEST(Cli, FailuresAndUsage)
     EXPECT_TRUE(kwpnd({QStringLiteral("render"), nothing, QStringLiteral("-o"), out}).err.contains(QStringLiteral("has no Height")));
 
     const QString empty = writeFile(dir, QStringLiteral("empty.ini"), "[PreviewWindow]\nHeight=0\nWidth=300\n");
-    const CliRun sizeZero = kwpnd({QStringLiteral("render"), empty, QStringLiteral("-o"), out});
+    const ToolRun sizeZero = kwpnd({QStringLiteral("render"), empty, QStringLiteral("-o"), out});
     EXPECT_EQ(sizeZero.status, 1);
     EXPECT_TRUE(sizeZero.err.contains(QStringLiteral("the page is empty (20 x 0 pixels)"))) << sizeZero.err.toStdString();
 
@@ -112,7 +102,7 @@ TEST(Cli, FailuresAndUsage)
 
 TEST(Cli, HelpDocumentsEveryOption)
 {
-    const CliRun help = kwpnd({QStringLiteral("render"), QStringLiteral("--help")});
+    const ToolRun help = kwpnd({QStringLiteral("render"), QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--data", "--output", "--scale-mode", "--height", "--width", "--watermark", "--logo",
                                "--picture1", "--picture4", "--back-picture", "--string", "--picture ", "--app",
@@ -144,7 +134,7 @@ TEST(Cli, HostApplicationMembersAndRegisteredStrings)
                                      "[V]\nEnabled=1\nType=pavv\nXLeft=1\nYTop=1\n"
                                      "[S]\nEnabled=1\nType=StrFromStrings\nXLeft=1\nYTop=5\n");
     const QString data = writeFile(dir, QStringLiteral("d.ini"), "[S]\nData=who\n");
-    const CliRun r = kwpnd({QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"),
+    const ToolRun r = kwpnd({QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"),
                          dir.filePath(QStringLiteral("p.png")), QStringLiteral("--app"), QStringLiteral("Major=2"),
                          QStringLiteral("--app"), QStringLiteral("Minor=5"), QStringLiteral("--string"),
                          QStringLiteral("WHO=Ada"), QStringLiteral("--strict")});
@@ -161,7 +151,7 @@ TEST(Cli, LabelSheetsGenerateOnceOnTheSizedPage)
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("data.ini"));
     ASSERT_TRUE(QFile::copy(labels("data.ini"), data));
-    const CliRun r = kwpnd({QStringLiteral("render"), labels("ean13_sheet.ini"), QStringLiteral("-d"), data,
+    const ToolRun r = kwpnd({QStringLiteral("render"), labels("ean13_sheet.ini"), QStringLiteral("-d"), data,
                             QStringLiteral("--scale-mode"), QStringLiteral("1"), QStringLiteral("-o"),
                             dir.filePath(QStringLiteral("sheet.png")), QStringLiteral("--strict")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();

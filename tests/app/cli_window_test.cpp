@@ -1,6 +1,7 @@
 // "kwpnd preview" and "kwpnd print", run as separate processes.
 
 #include "support/test_support.h"
+#include "tool_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +13,9 @@
 namespace kwpnd::test {
 namespace {
 
-struct CliRun {
-    int status;
-    QString err;
-};
-
-CliRun kwpnd(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+ToolRun kwpnd(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KWPND_CLI), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+    return runKwpnd(args, env);
 }
 
 QString example(const char* name) { return QStringLiteral(KWPND_SOURCE_DIR "/examples/invoice/") + QLatin1String(name); }
@@ -39,7 +31,7 @@ TEST(CliWindow, ScreenshotShowsTheWholeWindow)
 {
     QTemporaryDir dir;
     const QString shot = dir.filePath(QStringLiteral("window.png"));
-    const CliRun r = kwpnd(invoice("preview") << QStringLiteral("--rulers") << QStringLiteral("--screenshot") << shot);
+    const ToolRun r = kwpnd(invoice("preview") << QStringLiteral("--rulers") << QStringLiteral("--screenshot") << shot);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QImage window(shot);
     ASSERT_EQ(window.size(), QSize(952, 720));
@@ -54,7 +46,7 @@ TEST(CliWindow, PagesAndThePagingBar)
 {
     QTemporaryDir dir;
     const QString shot = dir.filePath(QStringLiteral("paging.png"));
-    const CliRun r = kwpnd(invoice("preview") << QStringLiteral("--paging") << QStringLiteral("--page")
+    const ToolRun r = kwpnd(invoice("preview") << QStringLiteral("--paging") << QStringLiteral("--page")
                                            << QStringLiteral("1=") + example("layout.ini") << QStringLiteral("--page")
                                            << QStringLiteral("2=%1,%2").arg(example("layout.ini"), example("data.ini"))
                                            << QStringLiteral("--screenshot=") + shot);
@@ -63,7 +55,7 @@ TEST(CliWindow, PagesAndThePagingBar)
     EXPECT_FALSE(isGradient(window.pixel(930, 700)));  // the paging bar
     EXPECT_TRUE(isGradient(window.pixel(500, 20)));    // no rulers without --rulers
 
-    const CliRun missing = kwpnd(invoice("preview") << QStringLiteral("--page") << QStringLiteral("1=") + dir.filePath("none.ini")
+    const ToolRun missing = kwpnd(invoice("preview") << QStringLiteral("--page") << QStringLiteral("1=") + dir.filePath("none.ini")
                                                  << QStringLiteral("--screenshot") << shot);
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot add page 1"))) << missing.err.toStdString();
@@ -85,7 +77,7 @@ TEST(CliWindow, UsageAndNoDisplay)
     // Off-screen there is no one to show the window to.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    const CliRun r = kwpnd(invoice("preview"), env);
+    const ToolRun r = kwpnd(invoice("preview"), env);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("--screenshot"))) << r.err.toStdString();
 
@@ -98,7 +90,7 @@ TEST(CliWindow, PrintWithoutAPrinterFails)
     QTemporaryDir dir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("CUPS_SERVER"), dir.filePath(QStringLiteral("nobody.sock")));
-    const CliRun r = kwpnd(invoice("print"), env);
+    const ToolRun r = kwpnd(invoice("print"), env);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("2: print direct\n"))) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("482: Printer error"))) << r.err.toStdString();
@@ -151,7 +143,7 @@ TEST(CliWindow, PrintSendsEachCopyAsAJob)
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QString layout = writeFile(dir, QStringLiteral("printing.ini"),
                                      original.readAll().replace("PrintAfterGenerate=0", "PrintAfterGenerate=1"));
-    const CliRun r = kwpnd({QStringLiteral("print"), layout, QStringLiteral("-d"), example("data.ini")}, env);
+    const ToolRun r = kwpnd({QStringLiteral("print"), layout, QStringLiteral("-d"), example("data.ini")}, env);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err.count(QStringLiteral("Customer copy")), 1) << r.err.toStdString();
     EXPECT_EQ(r.err.count(QStringLiteral("File copy")), 1) << r.err.toStdString();
