@@ -21,15 +21,15 @@ cmake --build build-asan --target kwpnd_test_programs -j "$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_odr_violation=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-# host_package builds an uninstrumented host program against the installed
-# library; an instrumented library cannot be loaded into it, so it runs only
-# in the normal build.
+# host_package and deb_package build an uninstrumented host program against
+# the installed or packed library; an instrumented library cannot be loaded
+# into it, so they run only in the normal build.
 # Qt WebEngine frees some of its own objects with a sized delete of another
 # type (inside the browser engine, nothing of ours); ASan can only turn that
 # check off for a whole process, so it is off for app_tests alone, the one
 # test program that hosts a web view.
 status=0
-ctest --test-dir build-asan --output-on-failure -E '^(host_package|app_tests)$' "$@" || status=$?
+ctest --test-dir build-asan --output-on-failure -E '^(host_package|deb_package|app_tests)$' "$@" || status=$?
 ASAN_OPTIONS="$ASAN_OPTIONS:new_delete_type_mismatch=0" \
   ctest --test-dir build-asan --output-on-failure "$@" -R '^app_tests$' || status=$?
 exit $status

@@ -33,8 +33,11 @@ BarcodeSheetInspector::BarcodeSheetInspector(PreviewForm& form)
 
 void BarcodeSheetInspector::follow(bool formShown)
 {
+    // The views are the inspector's own children from its first day: the
+    // form's members are not touched here, as the form may be going (its
+    // destruction hides it, which brings us here).
     QRect area;
-    for (const QWidget* view : {static_cast<QWidget*>(form_.picBarCodeLabel), static_cast<QWidget*>(form_.picBarCodePicObj)})
+    for (const QWidget* view : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (view->isVisibleTo(this))
             area |= view->geometry();
     if (!formShown || area.isEmpty()) {
