@@ -50,8 +50,8 @@ private:
     std::shared_ptr<clsKWPNDPreviewA> component_;
 };
 
-// The exit status of a command that opened a document and reported
-// `reports` messages: a failed write to the data file outranks --strict.
+// The exit status of a command that opened a document (`reported`: whether
+// any message was shown): a failed write to the data file outranks --strict.
 int documentStatus(const clsKWPNDPreviewA& component, bool strict, bool reported);
 
 // "kwpnd: MESSAGE" on standard error.
