@@ -163,7 +163,8 @@ QString previewHelp()
         "Keys in the window: Ctrl+P print, Ctrl+S save, Ctrl+C copy, Ctrl+L clear,\n"
         "F5 generate, F7 settings; right-click the page for the preview menu.\n"
         "Exit status: 0 shown (or picture written), 1 layout unreadable or picture\n"
-        "not written, 2 usage error, 3 messages reported under --strict.\n");
+        "not written, 2 usage error, 3 messages reported under --strict, 4 a write\n"
+        "to the data file failed (a label sheet's BarcodeEndNumber was not stored).\n");
 }
 
 }  // namespace kwpnd::app
