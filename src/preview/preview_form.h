@@ -5,6 +5,7 @@
 // layout: parts keep their places when the window is resized.
 
 #include "surface/surface_view.h"
+#include "zoom_view.h"
 
 #include <QImage>
 #include <QWidget>
@@ -24,27 +25,6 @@ namespace kwpnd {
 class frmKWPNDPreviewA;
 class SuperRuler;
 class Surface;
-
-// Image1: shows a picture stretched to its own size, whatever that is. Only
-// the part inside its parent is painted, so a view far larger than the
-// screen costs no more than one the size of it.
-class ZoomView : public QWidget {
-    Q_OBJECT
-public:
-    explicit ZoomView(QWidget* parent);
-    void setPicture(const QImage& image);
-    const QImage& picture() const { return picture_; }
-    // Stretched to the view's size (on), or at its natural size (off).
-    void setStretch(bool on);
-    bool stretch() const { return stretch_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage picture_;
-    bool stretch_ = false;
-};
 
 class PreviewForm : public QWidget {
     Q_OBJECT

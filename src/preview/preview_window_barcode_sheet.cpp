@@ -1,6 +1,8 @@
-// frmKWPNDPreviewA: what a person does with the two composing surfaces of
-// barcode sheets (the label surface and the barcode surface): their menu,
-// the double clicks and the label text editor.
+// frmKWPNDPreviewA and barcode label sheets: composing a sheet on the two
+// composing surfaces (the label surface and the barcode surface), and what a
+// person does with them: their menu, the double clicks and the label text
+// editor.
+#include "barcode/label_sheet.h"
 #include "barcode_label_editor.h"
 #include "barcode_sheet_inspector.h"
 #include "barcode_sheet_menu.h"
@@ -15,6 +17,15 @@
 #include <QMenu>
 
 namespace kwpnd {
+
+void frmKWPNDPreviewA::MakeBarCode(FieldContext& ctx)
+{
+    if (!barcodeComposer_)
+        barcodeComposer_ = std::make_shared<BarcodeLabelComposer>();
+    drawBarcodeSheet(ctx, picBarCodePicObj(), picBarCodeLabel(), *barcodeComposer_);
+    // Composing shows the label surface: let its view follow.
+    syncComposingViews();
+}
 
 namespace {
 QAction* hideLabelItem(PreviewForm& form)

@@ -1,14 +1,21 @@
 // The output commands that work on the canvas as a whole: clear, copy, save,
-// mail, the settings editor. Printing is in print_commands.cpp.
+// mail, the settings editor. Printing is in preview_window_print.cpp.
+// Capturing a registered control for a capture field is here too.
 #include "engine/error_handling.h"
 #include "kwpnd/dialogs.h"
 #include "preview_settings_dialog.h"
 #include "preview_visual.h"
+#include "surface/window_capture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace kwpnd {
+
+Picture frmKWPNDPreviewA::captureWindow(QObject* control)
+{
+    return WindowCapture().CaptureAnyWindow(windowHandleOf(control));
+}
 
 namespace {
 // The save dialog's filter, blanks included: two entries, the first naming
