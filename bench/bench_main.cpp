@@ -1,7 +1,7 @@
 // Entry point of every benchmark program: Qt on the off-screen platform
 // (fonts and images need a GUI application), then Google Benchmark.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

@@ -2,10 +2,10 @@
 
 #include "engine/text_fit.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include "kwpnd/preview.h"
 #include "preview/preview_window.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -52,8 +52,8 @@ QString scanValue(const QString& path, const QString& section, const QString& ke
         if (trimmed.startsWith(u'[')) {
             if (inSection)
                 return {};
-            inSection = trimmed.mid(1, trimmed.lastIndexOf(u']') - 1).trimmed()
-                            .compare(section, Qt::CaseInsensitive) == 0;
+            inSection =
+                trimmed.mid(1, trimmed.lastIndexOf(u']') - 1).trimmed().compare(section, Qt::CaseInsensitive) == 0;
         } else if (inSection) {
             const qsizetype equals = trimmed.indexOf(u'=');
             if (equals > 0 && trimmed.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
@@ -120,5 +120,3 @@ void BM_ScanAfreshPointerMove(benchmark::State& state)
 BENCHMARK(BM_ScanAfreshPointerMove)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-

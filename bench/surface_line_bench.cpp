@@ -5,10 +5,10 @@
 
 #include "kwpnd/surface.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -24,8 +24,7 @@ public:
     virtual ~Dialogs() = default;
 
     // `caption` empty means the platform's default caption (the application's name).
-    virtual MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                const QString& caption) = 0;
+    virtual MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) = 0;
     // No value when the user cancels.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) = 0;
@@ -55,10 +54,8 @@ public:
     // Messages go to `errorStream` (stderr when null) unless `quiet`.
     explicit HeadlessDialogs(bool quiet = false);
 
-    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                        const QString& caption) override;
-    std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText) override;
+    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter) override;
     // Records the window under its title (text empty) and accepts it, unless
     // the next scripted reply is Cancel or No. Never shows it.
@@ -92,10 +89,8 @@ private:
 
 class QtDialogs : public Dialogs {
 public:
-    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                        const QString& caption) override;
-    std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText) override;
+    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter) override;
 };
 

@@ -14,7 +14,7 @@ public:
     struct LogFont {
         std::int32_t height = 10;
         std::int32_t width = 0;
-        std::int32_t escapement = 0;   // tenths of a degree, counter-clockwise
+        std::int32_t escapement = 0;  // tenths of a degree, counter-clockwise
         std::int32_t orientation = 0;
         std::int32_t weight = 400;
         std::uint8_t italic = 0, underline = 0, strikeOut = 0;

@@ -17,16 +17,16 @@ class Recording;
 
 class Picture {
 public:
-    Picture() = default;                 // the empty picture: "no picture"
-    Picture(QImage image);               // NOLINT: a host image is a picture
+    Picture() = default;    // the empty picture: "no picture"
+    Picture(QImage image);  // NOLINT: a host image is a picture
     Picture(QImage image, std::shared_ptr<const Recording> recording);
 
     bool isEmpty() const;
     explicit operator bool() const { return !isEmpty(); }
 
-    const QImage& image() const;         // raster, 96 dpi, one cell per pixel
+    const QImage& image() const;  // raster, 96 dpi, one cell per pixel
     QSize pixelSize() const;
-    double widthTwips() const;           // natural size in twips (15 per pixel)
+    double widthTwips() const;  // natural size in twips (15 per pixel)
     double heightTwips() const;
     const std::shared_ptr<const Recording>& recording() const { return recording_; }
 

@@ -124,8 +124,7 @@ public:
     // Loads the window, erases, scales and sizes the page canvas from the
     // layout's "PreviewWindow" section. An extent of 0 takes the default
     // printer's page (A4 when there is no printer).
-    void InitialiseForm(double dHeight = 31, double dWidth = 22,
-                        std::optional<double> dScaleHeight = {},
+    void InitialiseForm(double dHeight = 31, double dWidth = 22, std::optional<double> dScaleHeight = {},
                         std::optional<double> dScaleWidth = {}, QObject* oAppObject = nullptr);
     // Shows the window; modal calls return when it closes.
     void ShowUI(QObject* oAppObject, bool bModal = true);

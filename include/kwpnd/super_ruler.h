@@ -45,11 +45,11 @@ public:
     ~SuperRuler() override;
 
     std::int32_t Orientation() const { return orientation_; }
-    void Orientation(std::int32_t value);        // 0 horizontal, 1 vertical; others draw nothing
+    void Orientation(std::int32_t value);  // 0 horizontal, 1 vertical; others draw nothing
     std::int32_t StartValue() const { return startValue_; }
-    void StartValue(std::int32_t value);         // added to every major number
+    void StartValue(std::int32_t value);  // added to every major number
     std::int32_t BorderStyle() const { return borderStyle_; }
-    void BorderStyle(std::int32_t value);        // 0 none, 1 single line; no redraw
+    void BorderStyle(std::int32_t value);  // 0 none, 1 single line; no redraw
     std::int32_t ScaleMode() const { return scaleMode_; }
     // 0..3; any other value is stored (and the interval kept) and then fails
     // with error 340, as there is no menu item to check for it.
@@ -59,7 +59,7 @@ public:
     Colour BackColor() const;
     void BackColor(Colour value);
     bool MouseTrackingOn() const { return mouseTrackingOn_; }
-    void MouseTrackingOn(bool on);               // no redraw
+    void MouseTrackingOn(bool on);  // no redraw
     bool DestroyRuler() const { return destroyRuler_; }
     void DestroyRuler(bool on) { destroyRuler_ = on; }  // store only
 

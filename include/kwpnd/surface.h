@@ -61,11 +61,11 @@ public:
 
     // Scale
     std::int16_t ScaleMode() const;
-    void ScaleMode(std::int16_t mode);          // 0..7, else error 380
+    void ScaleMode(std::int16_t mode);  // 0..7, else error 380
     float ScaleLeft() const;
     float ScaleTop() const;
     float ScaleWidth() const;
-    void ScaleWidth(float units);               // user scale; 0 is error 380
+    void ScaleWidth(float units);  // user scale; 0 is error 380
     float ScaleHeight() const;
     void ScaleHeight(float units);
 
@@ -79,15 +79,15 @@ public:
     Colour ForeColor() const;
     void ForeColor(Colour c);
     Colour BackColor() const;
-    void BackColor(Colour c);                   // erases everything to c
+    void BackColor(Colour c);  // erases everything to c
     std::int16_t DrawWidth() const;
-    void DrawWidth(std::int16_t pixels);        // below 1: error 380
+    void DrawWidth(std::int16_t pixels);  // below 1: error 380
 
     // Font
     QString FontName() const;
     void FontName(const QString& face);
     float FontSize() const;
-    void FontSize(float points);                // not in (0, 2048]: error 380
+    void FontSize(float points);  // not in (0, 2048]: error 380
     bool FontBold() const;
     void FontBold(bool on);
     bool FontItalic() const;
@@ -135,18 +135,16 @@ public:
     // extent) is error 6 naming it, and the surface stays as it was.
     void Cls();
     void Print(const QString& text);
-    void Print(std::int16_t number);            // " 7 ", "-7 "
+    void Print(std::int16_t number);  // " 7 ", "-7 "
     void Line(float x1, float y1, float x2, float y2, std::optional<Colour> colour = {},
               LineMode mode = LineMode::Line);
-    void Circle(float x, float y, float radius, std::optional<Colour> colour = {},
-                std::optional<float> start = {}, std::optional<float> end = {},
-                std::optional<float> aspect = {});
+    void Circle(float x, float y, float radius, std::optional<Colour> colour = {}, std::optional<float> start = {},
+                std::optional<float> end = {}, std::optional<float> aspect = {});
     // Without a source rectangle the whole picture is copied; a destination
     // size omitted keeps the natural size. `opcode` is a ternary raster
     // operation (SRCCOPY when omitted). An empty picture: error 91.
-    void PaintPicture(const kwpnd::Picture& picture, float x1, float y1,
-                      std::optional<float> width1 = {}, std::optional<float> height1 = {},
-                      std::optional<float> x2 = {}, std::optional<float> y2 = {},
+    void PaintPicture(const kwpnd::Picture& picture, float x1, float y1, std::optional<float> width1 = {},
+                      std::optional<float> height1 = {}, std::optional<float> x2 = {}, std::optional<float> y2 = {},
                       std::optional<float> width2 = {}, std::optional<float> height2 = {},
                       std::optional<std::int32_t> opcode = {});
     float TextWidth(const QString& text) const;
@@ -157,14 +155,13 @@ public:
     // tenths of a degree (counter-clockwise), its reference point (top-left of the cell)
     // at device pixel (x, y), in ForeColor, background not filled. The native
     // text call that rotated text stands on.
-    void drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x,
-                         int y, const QString& text);
+    void drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x, int y, const QString& text);
 
     // Raster and recording access for views, printing and tests.
-    int pixelWidth() const;                     // inner area in pixels
+    int pixelWidth() const;  // inner area in pixels
     int pixelHeight() const;
-    QPointF toPixels(float x, float y) const;   // scale units -> inner pixels
-    QImage retainedImage() const;               // shallow copy of the raster
+    QPointF toPixels(float x, float y) const;  // scale units -> inner pixels
+    QImage retainedImage() const;              // shallow copy of the raster
     // Replays background and drawing since the last erase into `target`.
     void replay(QPainter& painter, const QRectF& target) const;
 

@@ -125,8 +125,7 @@ void writeImage(const Picture& image, const QString& path)
 
 void printError(const Error& e)
 {
-    const QByteArray line =
-        QStringLiteral("kwpnd: %1 (error %2)\n").arg(e.description()).arg(e.number()).toUtf8();
+    const QByteArray line = QStringLiteral("kwpnd: %1 (error %2)\n").arg(e.description()).arg(e.number()).toUtf8();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
 }
 

@@ -51,8 +51,7 @@ auto forOption(const char* option, const QString& path, Read&& read)
 // The text of a file named by an option: UTF-8, or Latin-1 when it is not.
 QString readText(const char* option, const QString& path)
 {
-    return forOption(option, path,
-                     [&] { return decodeIniBytes(readRegularFile(path, kMaxControlFileBytes)).text; });
+    return forOption(option, path, [&] { return decodeIniBytes(readRegularFile(path, kMaxControlFileBytes)).text; });
 }
 
 QSize capped(int width, int height)

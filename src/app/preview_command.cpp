@@ -108,8 +108,9 @@ int runPreviewCommand(const QStringList& args)
     const WindowOptions o = parseWindowOptions(args, true);
     const bool person = o.screenshot.isEmpty();
     if (person && !onRealDisplay()) {
-        printProblem(QStringLiteral("no display to show the window on (give --screenshot FILE.png to take "
-                                    "a picture of it instead)"));
+        printProblem(
+            QStringLiteral("no display to show the window on (give --screenshot FILE.png to take "
+                           "a picture of it instead)"));
         return kFailed;
     }
     auto dialogs = std::make_shared<HeadlessDialogs>();

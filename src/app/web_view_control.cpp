@@ -3,10 +3,11 @@
 #include "kwpnd/error.h"
 #include "surface/regular_file.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
@@ -15,7 +16,6 @@
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
-#include <unistd.h>
 
 namespace kwpnd::app {
 
@@ -58,8 +58,8 @@ private:
             return false;
         const QFileInfo file(url.toLocalFile());
         // A file that does not exist yet is judged by its folder.
-        const QString resolved = file.exists() ? file.canonicalFilePath()
-                                               : QDir(file.absolutePath()).canonicalPath() + QLatin1Char('/');
+        const QString resolved =
+            file.exists() ? file.canonicalFilePath() : QDir(file.absolutePath()).canonicalPath() + QLatin1Char('/');
         return !resolved.isEmpty() && resolved.startsWith(folder_);
     }
 

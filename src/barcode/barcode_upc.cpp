@@ -151,16 +151,16 @@ std::int16_t clsKWPNDBarcodeUPC11::DrawBarcode()
     check_ = total_ % 10 == 0 ? 0 : std::int16_t(total_ / 10 * 10 + 10 - total_);
 
     using Digit = void (clsKWPNDBarcodeUPC11::*)();
-    static constexpr Digit kLeftDigit[10] = {
-        &clsKWPNDBarcodeUPC11::Left0, &clsKWPNDBarcodeUPC11::Left1, &clsKWPNDBarcodeUPC11::Left2,
-        &clsKWPNDBarcodeUPC11::Left3, &clsKWPNDBarcodeUPC11::Left4, &clsKWPNDBarcodeUPC11::Left5,
-        &clsKWPNDBarcodeUPC11::Left6, &clsKWPNDBarcodeUPC11::Left7, &clsKWPNDBarcodeUPC11::Left8,
-        &clsKWPNDBarcodeUPC11::Left9};
-    static constexpr Digit kRightDigit[10] = {
-        &clsKWPNDBarcodeUPC11::Right0, &clsKWPNDBarcodeUPC11::Right1, &clsKWPNDBarcodeUPC11::Right2,
-        &clsKWPNDBarcodeUPC11::Right3, &clsKWPNDBarcodeUPC11::Right4, &clsKWPNDBarcodeUPC11::Right5,
-        &clsKWPNDBarcodeUPC11::Right6, &clsKWPNDBarcodeUPC11::Right7, &clsKWPNDBarcodeUPC11::Right8,
-        &clsKWPNDBarcodeUPC11::Right9};
+    static constexpr Digit kLeftDigit[10] = {&clsKWPNDBarcodeUPC11::Left0, &clsKWPNDBarcodeUPC11::Left1,
+                                             &clsKWPNDBarcodeUPC11::Left2, &clsKWPNDBarcodeUPC11::Left3,
+                                             &clsKWPNDBarcodeUPC11::Left4, &clsKWPNDBarcodeUPC11::Left5,
+                                             &clsKWPNDBarcodeUPC11::Left6, &clsKWPNDBarcodeUPC11::Left7,
+                                             &clsKWPNDBarcodeUPC11::Left8, &clsKWPNDBarcodeUPC11::Left9};
+    static constexpr Digit kRightDigit[10] = {&clsKWPNDBarcodeUPC11::Right0, &clsKWPNDBarcodeUPC11::Right1,
+                                              &clsKWPNDBarcodeUPC11::Right2, &clsKWPNDBarcodeUPC11::Right3,
+                                              &clsKWPNDBarcodeUPC11::Right4, &clsKWPNDBarcodeUPC11::Right5,
+                                              &clsKWPNDBarcodeUPC11::Right6, &clsKWPNDBarcodeUPC11::Right7,
+                                              &clsKWPNDBarcodeUPC11::Right8, &clsKWPNDBarcodeUPC11::Right9};
 
     ssc();
     for (int i = 0; i < 6; ++i)

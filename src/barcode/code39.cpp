@@ -16,8 +16,8 @@ constexpr Colour kWhite = 0xFFFFFF;
 
 struct SizeMode {
     std::int16_t mode;
-    double heightFactor;   // inner height = factor × bar height, pixels
-    bool integerProduct;   // the product is a 16-bit integer (may overflow)
+    double heightFactor;  // inner height = factor × bar height, pixels
+    bool integerProduct;  // the product is a 16-bit integer (may overflow)
     float fontSize;
 };
 
@@ -53,8 +53,8 @@ void applySizeMode(Surface& surface, std::int16_t sizeMode, std::int16_t barHeig
     for (const SizeMode& m : kSizeModes) {
         if (m.mode != sizeMode)
             continue;
-        const double inner = m.integerProduct ? double(integer16(std::lround(m.heightFactor) * barHeight))
-                                              : m.heightFactor * barHeight;
+        const double inner =
+            m.integerProduct ? double(integer16(std::lround(m.heightFactor) * barHeight)) : m.heightFactor * barHeight;
         surface.Height(float(surface.Height() * inner / surface.ScaleHeight()));
         surface.FontSize(m.fontSize);
         return;

@@ -73,8 +73,8 @@ void drawHalf(Surface& surface, const QString& code, int leadingDigit, const Hal
         printDigit(surface, base + half.textOffset, digit);
         for (int h = 1; h <= 7; ++h) {
             const float x = base + float(kPitch * h);
-            surface.Line(x, kBarTop, x, kDataBottom,
-                         EAN13ModuleColour(leadingDigit, position, digit, h, spaceColour), LineMode::FilledBox);
+            surface.Line(x, kBarTop, x, kDataBottom, EAN13ModuleColour(leadingDigit, position, digit, h, spaceColour),
+                         LineMode::FilledBox);
         }
     }
 }
@@ -92,8 +92,8 @@ QString EAN13CheckDigit(const QString& digits)
 
 Colour EAN13ModuleColour(int leadingDigit, int position, int digit, int module, Colour spaceColour)
 {
-    if (leadingDigit < 0 || leadingDigit > 9 || position < 1 || position > 12 || digit < 0 || digit > 9 ||
-        module < 1 || module > 7)
+    if (leadingDigit < 0 || leadingDigit > 9 || position < 1 || position > 12 || digit < 0 || digit > 9 || module < 1 ||
+        module > 7)
         throw Error(ErrorNumber::SubscriptOutOfRange);
     const NumberSet set = position <= 6 ? ean13LeftHalfSet(leadingDigit, position) : NumberSet::C;
     const char* modules = numberSetModules(set, digit);

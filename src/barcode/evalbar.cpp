@@ -34,8 +34,8 @@ int EvalbarIndex(const QString& character)
 
 const char* evalbarPattern(int index) { return code39Characters().at(std::size_t(index)).elements; }
 
-void DrawEvalbar(const QString& data, const QString& header, const QString& footer, Surface& surface,
-                 std::int16_t top, std::int16_t bottom, std::int16_t& x, std::int16_t module)
+void DrawEvalbar(const QString& data, const QString& header, const QString& footer, Surface& surface, std::int16_t top,
+                 std::int16_t bottom, std::int16_t& x, std::int16_t module)
 {
     surface.Cls();
     const QString symbol = QLatin1Char('*') + data.toUpper() + QLatin1Char('*');

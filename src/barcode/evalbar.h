@@ -26,7 +26,7 @@ const char* evalbarPattern(int index);
 // character. Header at (0, 0) before, footer at the left edge after (where
 // the last segment left the current position, y = bottom). A width or an x
 // beyond 16 bits is an overflow (6).
-void DrawEvalbar(const QString& data, const QString& header, const QString& footer, Surface& surface,
-                 std::int16_t top, std::int16_t bottom, std::int16_t& x, std::int16_t module);
+void DrawEvalbar(const QString& data, const QString& header, const QString& footer, Surface& surface, std::int16_t top,
+                 std::int16_t bottom, std::int16_t& x, std::int16_t module);
 
 }  // namespace kwpnd

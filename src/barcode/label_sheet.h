@@ -30,7 +30,7 @@ public:
     virtual Surface& picBarCodeLabel() = 0;   // the label is composed here
     virtual QString ReadDataValue(const QString& section, const QString& key) = 0;
     virtual void WriteDataValue(const QString& section, const QString& key, const QString& text) = 0;
-    virtual Dialogs& dialogs() = 0;           // where failures are reported
+    virtual Dialogs& dialogs() = 0;  // where failures are reported
 };
 
 // The sheet state of one window: the sequence number and the stamp. Both

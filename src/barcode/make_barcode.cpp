@@ -41,8 +41,7 @@ void printAt(Surface& surface, float x, float y, const QString& text)
 }
 }  // namespace
 
-void BarcodeLabelComposer::MakeBarCode(LabelSheetWindow& window, const FieldRecord& f,
-                                       const QString& sBarcodeNumber)
+void BarcodeLabelComposer::MakeBarCode(LabelSheetWindow& window, const FieldRecord& f, const QString& sBarcodeNumber)
 {
     const BarcodeSheetParameters& p = f.barcode;
     Surface& symbolSurface = window.picBarCodePicObj();

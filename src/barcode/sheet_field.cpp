@@ -9,10 +9,7 @@ namespace {
 // and the two composing surfaces the window owns.
 class FieldSheetWindow : public LabelSheetWindow {
 public:
-    FieldSheetWindow(FieldContext& ctx, Surface& symbol, Surface& label)
-        : ctx_(ctx), symbol_(symbol), label_(label)
-    {
-    }
+    FieldSheetWindow(FieldContext& ctx, Surface& symbol, Surface& label) : ctx_(ctx), symbol_(symbol), label_(label) {}
     Surface& canvas() override { return ctx_.canvas; }
     Surface& picBarCodePicObj() override { return symbol_; }
     Surface& picBarCodeLabel() override { return label_; }

@@ -20,9 +20,9 @@ double pixelsOfTwips(double twips) { return std::round(twips / TwipsPerPixelX); 
 
 void checkComposingSize(const char* widthKey, double widthTwips, const char* heightKey, double heightTwips)
 {
-    const QString keys = QStringLiteral("%1 %2, %3 %4")
-                             .arg(QLatin1String(widthKey), numberText(widthTwips), QLatin1String(heightKey),
-                                  numberText(heightTwips));
+    const QString keys =
+        QStringLiteral("%1 %2, %3 %4")
+            .arg(QLatin1String(widthKey), numberText(widthTwips), QLatin1String(heightKey), numberText(heightTwips));
     if (!(widthTwips >= 0 && heightTwips >= 0))
         refuse(keys + QStringLiteral(": a size cannot be negative"));
     const double width = pixelsOfTwips(widthTwips);

@@ -14,8 +14,7 @@ struct BarcodeSheetKey {
 };
 
 #define KWPND_TEXT(member) [](BarcodeSheetParameters& p, const QString& t) { p.member = t; }
-#define KWPND_CONVERT(member, conversion) \
-    [](BarcodeSheetParameters& p, const QString& t) { p.member = conversion(t); }
+#define KWPND_CONVERT(member, conversion) [](BarcodeSheetParameters& p, const QString& t) { p.member = conversion(t); }
 
 // Integer keys are the rounded value of the text's leading number; the sizes,
 // positions and scales must be numbers as a whole.

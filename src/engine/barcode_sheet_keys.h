@@ -15,8 +15,8 @@ class GenerationDriver;
 struct FieldRecord;
 
 struct BarcodeSheetParameters {
-    QString BarCodeSymbol;            // "code39", "ean13", "evalbar", "upc11", any case
-    std::int16_t BarCodeHeight = 0;   // bar height handed to the Code 39 encoder
+    QString BarCodeSymbol;           // "code39", "ean13", "evalbar", "upc11", any case
+    std::int16_t BarCodeHeight = 0;  // bar height handed to the Code 39 encoder
     std::int16_t BarCodeLabelAuto = 0;
     std::int16_t BarCodeSequential = 0;
     std::int16_t BarCodeHeader = 0;
@@ -25,11 +25,11 @@ struct BarcodeSheetParameters {
     std::int16_t BarCodeBottom = 0;
     std::int16_t BarCodeHeaderX = 0, BarCodeHeaderY = 0;
     std::int16_t BarCodeFooterX = 0, BarCodeFooterY = 0;
-    QString BarCodeBackcolor;         // "red,green,blue", converted when a label is composed
+    QString BarCodeBackcolor;  // "red,green,blue", converted when a label is composed
     QString BarCodeLabelBackcolor;
     double BarCodeLabelDiff = 0, BarCodeLabelDiffX = 0, BarCodeLabelDiffY = 0;
     double BarCodeLabelWidth = 0, BarCodeLabelHeight = 0;
-    double BarCodeLabelscale = 0;     // a scale mode, rounded when used
+    double BarCodeLabelscale = 0;  // a scale mode, rounded when used
     double BarCodeObjectWidth = 0, BarCodeObjectHeight = 0;
     double BarCodeObjectX = 0, BarCodeObjectY = 0;
     double BarCodeObjectscale = 0;

@@ -26,8 +26,8 @@ DecimalDigits decimalDigits(double value, int significant)
         return {};
     // to_chars rounds the exact binary value correctly: "d.ddde+XX".
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::scientific, significant - 1);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, significant - 1);
     const std::string text(buffer, written.ptr);
     const auto e = text.find('e');
     std::string digits;

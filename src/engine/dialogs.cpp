@@ -83,8 +83,7 @@ QString HeadlessDialogs::printed(const QString& caption, const QString& text)
     return out;
 }
 
-MsgReply HeadlessDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                     const QString& caption)
+MsgReply HeadlessDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption)
 {
     const QString shownCaption = caption.isEmpty() ? defaultCaption() : caption;
     shown_.push_back({shownCaption, text, icon});

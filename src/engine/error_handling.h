@@ -35,8 +35,8 @@ inline Error asError(std::exception_ptr failure)
 // Shows the report of one failed step of generation.
 inline void reportError(Dialogs& dialogs, const Error& error, const QString& section)
 {
-    dialogs.messageBox(error.description() + QLatin1String("\r\n") + section, MsgButtons::OK,
-                       MsgIcon::Information, QString::number(error.number()));
+    dialogs.messageBox(error.description() + QLatin1String("\r\n") + section, MsgButtons::OK, MsgIcon::Information,
+                       QString::number(error.number()));
 }
 
 template <typename Step>

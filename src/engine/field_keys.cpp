@@ -6,8 +6,7 @@ namespace kwpnd {
 
 namespace {
 #define KWPND_TEXT(member) [](FieldRecord& r, const QString& t) { r.member = t; }
-#define KWPND_CONVERT(member, conversion) \
-    [](FieldRecord& r, const QString& t) { r.member = conversion(t); }
+#define KWPND_CONVERT(member, conversion) [](FieldRecord& r, const QString& t) { r.member = conversion(t); }
 
 const FieldKey kFieldKeys[] = {
     {"Description", KWPND_TEXT(Description)},

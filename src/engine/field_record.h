@@ -16,7 +16,7 @@ struct FieldRecord {
     QString sectionName;  // as enumerated, surrounding blanks included
     QString Description;
     QString Type;
-    QString data;         // Data of the data file
+    QString data;  // Data of the data file
     QString Format;
     QString Buffer;
     std::int16_t Enabled = 0;
@@ -29,7 +29,7 @@ struct FieldRecord {
     std::int32_t Forecolor = 0;
     double XLeft = 0, YTop = 0, Width = 0, Height = 0;
     double XSpacing = 0, YSpacing = 0, XCount = 0, YCount = 0;
-    QString FontName;        // "Arial" after the first reset
+    QString FontName;           // "Arial" after the first reset
     std::int16_t FontSize = 0;  // 8 after the first reset
 
     // Kept until a section sets them again.
@@ -44,7 +44,7 @@ struct FieldRecord {
     std::int32_t Align = 0;
     std::int32_t Shadow = 0;
     QString Delimeter;
-    QString paddedBuffer;    // the buffer of "rsetn"/"rsetc"
+    QString paddedBuffer;            // the buffer of "rsetn"/"rsetc"
     BarcodeSheetParameters barcode;  // of the last "BarcodeSheet" field
 
     // True once ClearAllVar has run in this window's life.

@@ -22,14 +22,13 @@ void clsKWPNDFontRotateA::setPointSize(std::int32_t ps) { font_.height = ps; }
 void clsKWPNDFontRotateA::setAngle(std::int32_t angle)
 {
     const std::int64_t tenths = static_cast<std::int64_t>(angle) * 10;
-    if (tenths > std::numeric_limits<std::int32_t>::max()
-        || tenths < std::numeric_limits<std::int32_t>::min())
+    if (tenths > std::numeric_limits<std::int32_t>::max() || tenths < std::numeric_limits<std::int32_t>::min())
         throw Error(ErrorNumber::Overflow);
     font_.escapement = static_cast<std::int32_t>(tenths);
 }
 
-void clsKWPNDFontRotateA::dispText(std::int32_t hDC, const QString& text, std::int32_t X,
-                                   std::int32_t Y, const QString& sFontName)
+void clsKWPNDFontRotateA::dispText(std::int32_t hDC, const QString& text, std::int32_t X, std::int32_t Y,
+                                   const QString& sFontName)
 {
     font_.faceName = sFontName.left(kFaceLength).leftJustified(kFaceLength, QLatin1Char(' '));
     Surface* surface = Surface::fromHDC(hDC);

@@ -9,12 +9,33 @@ namespace kwpnd::format_detail {
 namespace {
 
 enum class Field {
-    GeneralDate, ShortDate, LongDate, LongTime,
-    Day, Day2, DayAbbreviation, DayName,
-    Month, Month2, MonthAbbreviation, MonthName,
-    Year2, Year4, DayOfYear, Weekday, WeekOfYear, Quarter,
-    Hour, Hour2, Minute, Minute2, Second, Second2,
-    AmPm, AP, AmPmLocale,
+    GeneralDate,
+    ShortDate,
+    LongDate,
+    LongTime,
+    Day,
+    Day2,
+    DayAbbreviation,
+    DayName,
+    Month,
+    Month2,
+    MonthAbbreviation,
+    MonthName,
+    Year2,
+    Year4,
+    DayOfYear,
+    Weekday,
+    WeekOfYear,
+    Quarter,
+    Hour,
+    Hour2,
+    Minute,
+    Minute2,
+    Second,
+    Second2,
+    AmPm,
+    AP,
+    AmPmLocale,
     Literal,
 };
 
@@ -24,23 +45,40 @@ struct TokenName {
 };
 
 constexpr TokenName kTokenNames[] = {
-    {u"am/pm", Field::AmPm}, {u"ampm", Field::AmPmLocale}, {u"a/p", Field::AP},
-    {u"dddddd", Field::LongDate}, {u"ddddd", Field::ShortDate}, {u"dddd", Field::DayName},
-    {u"ddd", Field::DayAbbreviation}, {u"dd", Field::Day2}, {u"d", Field::Day},
-    {u"mmmm", Field::MonthName}, {u"mmm", Field::MonthAbbreviation}, {u"mm", Field::Month2},
+    {u"am/pm", Field::AmPm},
+    {u"ampm", Field::AmPmLocale},
+    {u"a/p", Field::AP},
+    {u"dddddd", Field::LongDate},
+    {u"ddddd", Field::ShortDate},
+    {u"dddd", Field::DayName},
+    {u"ddd", Field::DayAbbreviation},
+    {u"dd", Field::Day2},
+    {u"d", Field::Day},
+    {u"mmmm", Field::MonthName},
+    {u"mmm", Field::MonthAbbreviation},
+    {u"mm", Field::Month2},
     {u"m", Field::Month},
-    {u"yyyy", Field::Year4}, {u"yy", Field::Year2}, {u"y", Field::DayOfYear},
-    {u"hh", Field::Hour2}, {u"h", Field::Hour}, {u"nn", Field::Minute2}, {u"n", Field::Minute},
-    {u"ss", Field::Second2}, {u"s", Field::Second},
-    {u"ttttt", Field::LongTime}, {u"ww", Field::WeekOfYear}, {u"w", Field::Weekday},
-    {u"q", Field::Quarter}, {u"c", Field::GeneralDate},
+    {u"yyyy", Field::Year4},
+    {u"yy", Field::Year2},
+    {u"y", Field::DayOfYear},
+    {u"hh", Field::Hour2},
+    {u"h", Field::Hour},
+    {u"nn", Field::Minute2},
+    {u"n", Field::Minute},
+    {u"ss", Field::Second2},
+    {u"s", Field::Second},
+    {u"ttttt", Field::LongTime},
+    {u"ww", Field::WeekOfYear},
+    {u"w", Field::Weekday},
+    {u"q", Field::Quarter},
+    {u"c", Field::GeneralDate},
 };
 
-constexpr std::array<const char*, 7> kDayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March", "April", "May", "June",
-    "July", "August", "September", "October", "November", "December"};
+constexpr std::array<const char*, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                  "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
 
 QString formatted(const DateTimeValue& value, const char16_t* pattern)
 {
@@ -114,30 +152,54 @@ QString fieldText(const Token& token, const DateTimeValue& value, bool twelveHou
     const bool morning = t.hour() < 12;
     const bool upper = token.text.isEmpty() || token.text[0].isUpper();
     switch (token.field) {
-    case Field::GeneralDate: return generalDateText(value);
-    case Field::ShortDate: return formatted(value, kShortDatePattern);
-    case Field::LongDate: return formatted(value, kLongDatePattern);
-    case Field::LongTime: return formatted(value, kLongTimePattern);
-    case Field::Day: return QString::number(d.day());
-    case Field::Day2: return padded(d.day(), 2);
-    case Field::DayAbbreviation: return QString::fromLatin1(kDayNames[d.dayOfWeek() % 7], 3);
-    case Field::DayName: return QString::fromLatin1(kDayNames[d.dayOfWeek() % 7]);
-    case Field::Month: return QString::number(d.month());
-    case Field::Month2: return padded(d.month(), 2);
-    case Field::MonthAbbreviation: return QString::fromLatin1(kMonthNames[d.month() - 1], 3);
-    case Field::MonthName: return QString::fromLatin1(kMonthNames[d.month() - 1]);
-    case Field::Year2: return padded(d.year() % 100, 2);
-    case Field::Year4: return padded(d.year(), 4);
-    case Field::DayOfYear: return QString::number(d.dayOfYear());
-    case Field::Weekday: return QString::number(d.dayOfWeek() % 7 + 1);
-    case Field::WeekOfYear: return QString::number(weekOfYear(d));
-    case Field::Quarter: return QString::number((d.month() - 1) / 3 + 1);
-    case Field::Hour: return QString::number(hour);
-    case Field::Hour2: return padded(hour, 2);
-    case Field::Minute: return QString::number(t.minute());
-    case Field::Minute2: return padded(t.minute(), 2);
-    case Field::Second: return QString::number(t.second());
-    case Field::Second2: return padded(t.second(), 2);
+    case Field::GeneralDate:
+        return generalDateText(value);
+    case Field::ShortDate:
+        return formatted(value, kShortDatePattern);
+    case Field::LongDate:
+        return formatted(value, kLongDatePattern);
+    case Field::LongTime:
+        return formatted(value, kLongTimePattern);
+    case Field::Day:
+        return QString::number(d.day());
+    case Field::Day2:
+        return padded(d.day(), 2);
+    case Field::DayAbbreviation:
+        return QString::fromLatin1(kDayNames[d.dayOfWeek() % 7], 3);
+    case Field::DayName:
+        return QString::fromLatin1(kDayNames[d.dayOfWeek() % 7]);
+    case Field::Month:
+        return QString::number(d.month());
+    case Field::Month2:
+        return padded(d.month(), 2);
+    case Field::MonthAbbreviation:
+        return QString::fromLatin1(kMonthNames[d.month() - 1], 3);
+    case Field::MonthName:
+        return QString::fromLatin1(kMonthNames[d.month() - 1]);
+    case Field::Year2:
+        return padded(d.year() % 100, 2);
+    case Field::Year4:
+        return padded(d.year(), 4);
+    case Field::DayOfYear:
+        return QString::number(d.dayOfYear());
+    case Field::Weekday:
+        return QString::number(d.dayOfWeek() % 7 + 1);
+    case Field::WeekOfYear:
+        return QString::number(weekOfYear(d));
+    case Field::Quarter:
+        return QString::number((d.month() - 1) / 3 + 1);
+    case Field::Hour:
+        return QString::number(hour);
+    case Field::Hour2:
+        return padded(hour, 2);
+    case Field::Minute:
+        return QString::number(t.minute());
+    case Field::Minute2:
+        return padded(t.minute(), 2);
+    case Field::Second:
+        return QString::number(t.second());
+    case Field::Second2:
+        return padded(t.second(), 2);
     case Field::AmPm: {
         const QString text = morning ? QStringLiteral("AM") : QStringLiteral("PM");
         return upper ? text : text.toLower();
@@ -146,8 +208,10 @@ QString fieldText(const Token& token, const DateTimeValue& value, bool twelveHou
         const QString text = morning ? QStringLiteral("A") : QStringLiteral("P");
         return upper ? text : text.toLower();
     }
-    case Field::AmPmLocale: return morning ? QStringLiteral("AM") : QStringLiteral("PM");
-    case Field::Literal: return token.text;
+    case Field::AmPmLocale:
+        return morning ? QStringLiteral("AM") : QStringLiteral("PM");
+    case Field::Literal:
+        return token.text;
     }
     return token.text;
 }

@@ -21,7 +21,7 @@ enum class Part { Integer, Fraction, Exponent };
 struct Token {
     enum class Kind { Zero, Hash, Point, Comma, Percent, Exponent, Literal };
     Kind kind;
-    QString text;          // Literal: the text; Exponent: letter and sign ("E+")
+    QString text;  // Literal: the text; Exponent: letter and sign ("E+")
     Part part = Part::Integer;
 };
 
@@ -42,8 +42,7 @@ bool isDigitSlot(const Token& t) { return t.kind == Token::Kind::Zero || t.kind 
 bool opensExponent(const QString& section, qsizetype i)
 {
     return i + 2 < section.size() && (section[i] == u'E' || section[i] == u'e') &&
-           (section[i + 1] == u'+' || section[i + 1] == u'-') &&
-           (section[i + 2] == u'0' || section[i + 2] == u'#');
+           (section[i + 1] == u'+' || section[i + 1] == u'-') && (section[i + 2] == u'0' || section[i + 2] == u'#');
 }
 
 std::vector<Token> tokenize(const QString& section)
@@ -130,7 +129,7 @@ struct Digits {
     std::string integer;   // without leading zeros
     std::string fraction;  // exactly fractionSlots digits
     int exponent = 0;
-    bool zero = true;      // every shown digit is zero
+    bool zero = true;  // every shown digit is zero
 };
 
 Digits digitsFor(const Layout& layout, double magnitude)
@@ -141,8 +140,7 @@ Digits digitsFor(const Layout& layout, double magnitude)
     Digits digits;
     if (layout.scientific) {
         if (!d.isZero()) {
-            d = roundedToSignificant(d, std::max(1, layout.integerSlots + layout.fractionSlots),
-                                     Tie::AwayFromZero);
+            d = roundedToSignificant(d, std::max(1, layout.integerSlots + layout.fractionSlots), Tie::AwayFromZero);
             digits.exponent = d.exponent - layout.integerSlots;
             d.exponent = layout.integerSlots;
         }

@@ -21,8 +21,7 @@ QDate serialEpoch() { return QDate(1899, 12, 30); }
 double serialOf(const DateTimeValue& value)
 {
     const double days = static_cast<double>(serialEpoch().daysTo(value.date));
-    const double fraction = value.time.isValid()
-        ? value.time.msecsSinceStartOfDay() / (1000.0 * kSecondsPerDay) : 0.0;
+    const double fraction = value.time.isValid() ? value.time.msecsSinceStartOfDay() / (1000.0 * kSecondsPerDay) : 0.0;
     return days < 0 ? days - fraction : days + fraction;
 }
 

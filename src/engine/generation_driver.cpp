@@ -182,8 +182,8 @@ void GenerationDriver::drawField()
         clsKWPNDFontRotateA& rotate = fontRotate();
         rotate.setPointSize(r.FontSize);
         rotate.setAngle(r.Angle);
-        rotate.dispText(canvas.hDC(), host_.watermark(), evenRoundedDeviceInt(r.XLeft),
-                        evenRoundedDeviceInt(r.YTop), r.FontName);
+        rotate.dispText(canvas.hDC(), host_.watermark(), evenRoundedDeviceInt(r.XLeft), evenRoundedDeviceInt(r.YTop),
+                        r.FontName);
     });
 
     step([&] { canvas.ForeColor(0); });
@@ -210,10 +210,8 @@ void GenerationDriver::resetCanvas()
 void GenerationDriver::AfterPreviewGenerate()
 {
     // No handling of its own: the first failure ends it and the walk reports it.
-    const std::int16_t print =
-        toStrictInteger(ReadLayoutValue(kPreviewSection, QStringLiteral("PrintAfterGenerate")));
-    const std::int16_t copy =
-        toStrictInteger(ReadLayoutValue(kPreviewSection, QStringLiteral("CopyToClipboard")));
+    const std::int16_t print = toStrictInteger(ReadLayoutValue(kPreviewSection, QStringLiteral("PrintAfterGenerate")));
+    const std::int16_t copy = toStrictInteger(ReadLayoutValue(kPreviewSection, QStringLiteral("CopyToClipboard")));
     if (print == 1)
         host_.PreviewPrintDirect();
     if (copy == 1)

@@ -26,8 +26,8 @@ public:
 
     // The page canvas and the files it is generated from.
     virtual Surface& canvas() = 0;
-    virtual QString settingFile() const = 0;   // msSettingFile
-    virtual QString dataFile() const = 0;      // msDataFile
+    virtual QString settingFile() const = 0;  // msSettingFile
+    virtual QString dataFile() const = 0;     // msDataFile
     virtual IniFileHandler& readingHandler() = 0;
     virtual IniFileHandler& secondHandler() = 0;
 
@@ -48,8 +48,8 @@ public:
     virtual bool adjustersOn() const { return false; }
     virtual void ClearAdjusters() {}
     virtual void DrawGuides(double xLeft, double yTop, const QString& section) {}
-    virtual void DrawAdjusters(const QString& type, double xLeft, double yTop,
-                               const QString& section, int index, const QString& description)
+    virtual void DrawAdjusters(const QString& type, double xLeft, double yTop, const QString& section, int index,
+                               const QString& description)
     {
     }
 

@@ -5,10 +5,7 @@
 namespace kwpnd {
 
 namespace {
-bool isCommentStart(QChar c)
-{
-    return c == u';' || c == u'#';
-}
+bool isCommentStart(QChar c) { return c == u';' || c == u'#'; }
 
 // FNV-1a over the case-folded characters: the same for every spelling that a
 // case-insensitive comparison takes as equal.
@@ -17,30 +14,22 @@ std::uint32_t foldedHash(QStringView name)
     std::uint32_t hash = 2166136261u;
     for (QChar c : name) {
         const char16_t unit = c.unicode();
-        const char16_t folded = unit < 0x80 ? (unit >= u'A' && unit <= u'Z' ? unit + 32 : unit)
-                                            : c.toCaseFolded().unicode();
+        const char16_t folded =
+            unit < 0x80 ? (unit >= u'A' && unit <= u'Z' ? unit + 32 : unit) : c.toCaseFolded().unicode();
         hash = (hash ^ folded) * 16777619u;
     }
     return hash;
 }
 
-bool sameName(QStringView a, QStringView b)
-{
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool sameName(QStringView a, QStringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }
 }  // namespace
 
 IniName::IniName(const QString& name)
-    : text_(name), trimmed_(name.trimmed()), folded_(trimmed_.toCaseFolded()),
-      hash_(foldedHash(trimmed_))
+    : text_(name), trimmed_(name.trimmed()), folded_(trimmed_.toCaseFolded()), hash_(foldedHash(trimmed_))
 {
 }
 
-IniDocument::IniDocument(QString text, IniEncoding encoding)
-    : text_(std::move(text)), encoding_(encoding)
-{
-    parse();
-}
+IniDocument::IniDocument(QString text, IniEncoding encoding) : text_(std::move(text)), encoding_(encoding) { parse(); }
 
 void IniDocument::parse()
 {
@@ -93,9 +82,8 @@ void IniDocument::parse()
                 key.valueStart = static_cast<std::int32_t>(value.data() - all.data());
                 key.valueLength = static_cast<std::int32_t>(value.size());
                 // An empty value is written right after the equals sign.
-                key.replaceStart = value.isEmpty()
-                    ? static_cast<std::int32_t>(rawValue.data() - all.data())
-                    : key.valueStart;
+                key.replaceStart =
+                    value.isEmpty() ? static_cast<std::int32_t>(rawValue.data() - all.data()) : key.valueStart;
                 key.lineContentEnd = contentEnd;
                 current->endKey = static_cast<std::int32_t>(keys_.size());
                 current->appendAt = next;
@@ -136,10 +124,7 @@ QString IniDocument::value(const IniName& section, const IniName& key) const
     return k ? text_.mid(k->valueStart, k->valueLength) : QString();
 }
 
-bool IniDocument::hasKey(const IniName& section, const IniName& key) const
-{
-    return findKey(section, key) != nullptr;
-}
+bool IniDocument::hasKey(const IniName& section, const IniName& key) const { return findKey(section, key) != nullptr; }
 
 QStringList IniDocument::keyNames(const IniName& section) const
 {
@@ -159,8 +144,7 @@ QStringList IniDocument::keyNames(const IniName& section) const
     return names;
 }
 
-QString IniDocument::textWithValue(const IniName& section, const IniName& key,
-                                   const QString& value) const
+QString IniDocument::textWithValue(const IniName& section, const IniName& key, const QString& value) const
 {
     if (const Key* k = findKey(section, key))
         return text_.left(k->replaceStart) + value + text_.mid(k->lineContentEnd);

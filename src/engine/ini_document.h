@@ -33,10 +33,10 @@ public:
     IniName() = default;
     explicit IniName(const QString& name);
 
-    const QString& text() const { return text_; }        // as given
+    const QString& text() const { return text_; }  // as given
     const QString& trimmed() const { return trimmed_; }
-    const QString& folded() const { return folded_; }    // case-folded
-    std::uint32_t hash() const { return hash_; }         // of the folded name
+    const QString& folded() const { return folded_; }  // case-folded
+    std::uint32_t hash() const { return hash_; }       // of the folded name
     bool isEmpty() const { return trimmed_.isEmpty(); }
 
 private:

@@ -11,10 +11,7 @@ struct WriteRule {
     const char* description;
 };
 
-bool hasLineBreak(const QString& text)
-{
-    return text.contains(u'\n') || text.contains(u'\r');
-}
+bool hasLineBreak(const QString& text) { return text.contains(u'\n') || text.contains(u'\r'); }
 
 // What a write must not contain, so that the file reads back what was written.
 const WriteRule kWriteRules[] = {
@@ -73,10 +70,7 @@ void IniFileHandler::Path(const QString& fullPath)
     fileExisted_ = existed;
 }
 
-QString IniFileHandler::Path() const
-{
-    return path_;
-}
+QString IniFileHandler::Path() const { return path_; }
 
 void IniFileHandler::section(const QString& name)
 {
@@ -84,10 +78,7 @@ void IniFileHandler::section(const QString& name)
         section_ = IniName(name);
 }
 
-QString IniFileHandler::section() const
-{
-    return section_.text();
-}
+QString IniFileHandler::section() const { return section_.text(); }
 
 void IniFileHandler::Key(const QString& name)
 {
@@ -95,10 +86,7 @@ void IniFileHandler::Key(const QString& name)
         key_ = IniName(name);
 }
 
-QString IniFileHandler::Key() const
-{
-    return key_.text();
-}
+QString IniFileHandler::Key() const { return key_.text(); }
 
 IniFile* IniFileHandler::file() const
 {

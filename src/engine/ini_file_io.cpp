@@ -124,8 +124,8 @@ void createTemporaryBeside(const QFileInfo& info, TemporaryFile& temp)
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     const QByteArray base = QFile::encodeName(info.fileName());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp.name = folder + "/." + base + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
-                    + ".tmp";
+        temp.name =
+            folder + "/." + base + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         temp.fd.reset(::open(temp.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
         if (temp.fd.isOpen())
             return;
@@ -154,8 +154,8 @@ bool replaceByRename(const QString& path, const QByteArray& bytes, const struct 
     if (original) {
         // Owner and group first: a change of owner clears the set-id bits,
         // which the mode then puts back.
-        if (::fchown(temp.fd.get(), original->st_uid, original->st_gid) != 0
-            || ::fchmod(temp.fd.get(), original->st_mode & 07777) != 0) {
+        if (::fchown(temp.fd.get(), original->st_uid, original->st_gid) != 0 ||
+            ::fchmod(temp.fd.get(), original->st_mode & 07777) != 0) {
             discard();
             return false;
         }
@@ -246,8 +246,8 @@ IniFileContent readIniFile(const QString& path)
     if (bytes->size() > kMaxIniFileSize)
         failAccess(path, QStringLiteral(" is larger than 32 MB"));
     content.decoded = decodeIniBytes(*bytes);
-    const QStringView probe = QStringView(content.decoded.text).first(
-        std::min<qsizetype>(content.decoded.text.size(), kBinaryProbeSize));
+    const QStringView probe =
+        QStringView(content.decoded.text).first(std::min<qsizetype>(content.decoded.text.size(), kBinaryProbeSize));
     if (probe.contains(QChar(u'\0')))
         failAccess(path, QStringLiteral(" is not a text file"));
     return content;

@@ -16,8 +16,7 @@ constexpr char kUtf16BeBom[] = "\xFE\xFF";
 
 bool isAscii(const QByteArray& bytes)
 {
-    return std::all_of(bytes.cbegin(), bytes.cend(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // Decodes strict UTF-8; false when the bytes are not valid UTF-8.

@@ -143,10 +143,7 @@ std::optional<NumberLiteral> readWholeNumber(const QString& text, Radixes radixe
     return scan->literal;
 }
 
-std::int32_t longFromBits(std::uint64_t bits)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
-}
+std::int32_t longFromBits(std::uint64_t bits) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)); }
 
 std::int32_t shortestFromBits(std::uint64_t bits)
 {

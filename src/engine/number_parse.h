@@ -15,9 +15,9 @@ namespace kwpnd {
 struct NumberLiteral {
     enum class Base { Decimal, Hexadecimal, Octal };
     Base base = Base::Decimal;
-    DecimalDigits decimal;     // when Decimal: the exact value as written
-    std::uint64_t bits = 0;    // when &H or &O: the unsigned value (see readWholeNumber)
-    bool longSuffix = false;   // &H/&O followed by '&': always a 32-bit literal
+    DecimalDigits decimal;    // when Decimal: the exact value as written
+    std::uint64_t bits = 0;   // when &H or &O: the unsigned value (see readWholeNumber)
+    bool longSuffix = false;  // &H/&O followed by '&': always a 32-bit literal
 
     bool isDecimal() const { return base == Base::Decimal; }
 };

@@ -223,8 +223,8 @@ void drawCircle(FieldContext& ctx)
     std::optional<float> start;
     if (r.BF.contains(QLatin1Char('B')) || r.BF.contains(QLatin1Char('F')))
         start = 0.0f;
-    ctx.canvas.Circle(static_cast<float>(r.XLeft), static_cast<float>(r.YTop), static_cast<float>(r.Width),
-                      r.Forecolor, start);
+    ctx.canvas.Circle(static_cast<float>(r.XLeft), static_cast<float>(r.YTop), static_cast<float>(r.Width), r.Forecolor,
+                      start);
 }
 
 }  // namespace kwpnd

@@ -23,11 +23,16 @@ constexpr ButtonRow kButtons[] = {
 QMessageBox::Icon qtIcon(MsgIcon icon)
 {
     switch (icon) {
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::None: break;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -35,11 +40,16 @@ QMessageBox::Icon qtIcon(MsgIcon icon)
 MsgReply reply(int standardButton)
 {
     switch (standardButton) {
-    case QMessageBox::Cancel: return MsgReply::Cancel;
-    case QMessageBox::Yes: return MsgReply::Yes;
-    case QMessageBox::No: return MsgReply::No;
-    case QMessageBox::Retry: return MsgReply::Retry;
-    default: return MsgReply::OK;
+    case QMessageBox::Cancel:
+        return MsgReply::Cancel;
+    case QMessageBox::Yes:
+        return MsgReply::Yes;
+    case QMessageBox::No:
+        return MsgReply::No;
+    case QMessageBox::Retry:
+        return MsgReply::Retry;
+    default:
+        return MsgReply::OK;
     }
 }
 
@@ -54,8 +64,7 @@ QString qtFilter(const QString& filter)
 }
 }  // namespace
 
-MsgReply QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                               const QString& caption)
+MsgReply QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption)
 {
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
     for (const ButtonRow& row : kButtons)
@@ -66,13 +75,11 @@ MsgReply QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon 
     return reply(box.exec());
 }
 
-std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
-                                           const QString& defaultText)
+std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(),
-                                               title.isEmpty() ? defaultCaption() : title, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? defaultCaption() : title,
+                                               prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
@@ -80,8 +87,7 @@ std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString&
 
 std::optional<QString> QtDialogs::saveFileName(const QString& title, const QString& filter)
 {
-    const QString name =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), qtFilter(filter));
+    const QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), qtFilter(filter));
     if (name.isEmpty())
         return std::nullopt;
     return name;

@@ -16,8 +16,8 @@ QString variable(const QString& name)
 
 QString expandEnvironmentReferences(const QString& text)
 {
-    static const QRegularExpression reference(QStringLiteral(
-        R"(\$\{([A-Za-z_][A-Za-z0-9_]*)\}|\$([A-Za-z_][A-Za-z0-9_]*)|%([A-Za-z_][A-Za-z0-9_()]*)%)"));
+    static const QRegularExpression reference(
+        QStringLiteral(R"(\$\{([A-Za-z_][A-Za-z0-9_]*)\}|\$([A-Za-z_][A-Za-z0-9_]*)|%([A-Za-z_][A-Za-z0-9_()]*)%)"));
     QString out;
     qsizetype last = 0;
     auto it = reference.globalMatch(text);

@@ -4,8 +4,8 @@
 #include "format.h"
 #include "ini_file_handler.h"
 #include "runtime_component.h"
-#include "text_fit.h"
 #include "surface/device_integer.h"
+#include "text_fit.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -40,9 +40,7 @@ QString makeBuffer(const QString& bufferText)
                     QStringLiteral("Invalid procedure call or argument: Buffer %1 is negative").arg(width));
     if (width > kMaxBuffer)
         throw Error(ErrorNumber::OutOfMemory,
-                    QStringLiteral("Out of memory: Buffer %1 is larger than %2 characters")
-                        .arg(width)
-                        .arg(kMaxBuffer));
+                    QStringLiteral("Out of memory: Buffer %1 is larger than %2 characters").arg(width).arg(kMaxBuffer));
     return QString(width, QLatin1Char(' '));
 }
 
@@ -70,8 +68,7 @@ public:
                 break;
             }
             parts << (first == last ? prefix + QString::number(first)
-                                    : prefix + QString::number(first) + QChar(0x2013) + prefix
-                                          + QString::number(last));
+                                    : prefix + QString::number(first) + QChar(0x2013) + prefix + QString::number(last));
             shown += qint64(last) - first + 1;
         }
         return parts.join(QStringLiteral(", "));
@@ -84,7 +81,6 @@ private:
 };
 
 QString dataLineKey(int k) { return QStringLiteral("Data") + QString::number(k); }
-
 
 }  // namespace
 
@@ -133,8 +129,7 @@ void drawAppVersion(FieldContext& ctx)
 void drawEnvironmentVariable(FieldContext& ctx)
 {
     const RuntimeComponent runtime;
-    ctx.write(runtime.EnvironGet(RuntimeComponent::kEnvironmentVariable, ctx.record.data,
-                                 ctx.record.Expand != 0));
+    ctx.write(runtime.EnvironGet(RuntimeComponent::kEnvironmentVariable, ctx.record.data, ctx.record.Expand != 0));
 }
 
 void drawPaddedNumber(FieldContext& ctx)
@@ -162,9 +157,8 @@ void drawPaddedColumn(FieldContext& ctx)
     for (int k = 1; k <= r.Datas; ++k) {
         const QString line = ctx.driver.ReadDataValue(r.sectionName, dataLineKey(k));
         QString text;
-        if (auto failure = failureOf([&] {
-                text = rightAligned(Format(QVariant(toStrictDouble(line)), r.Format), width);
-            })) {
+        if (auto failure =
+                failureOf([&] { text = rightAligned(Format(QVariant(toStrictDouble(line)), r.Format), width); })) {
             failedLines.add(k);
             if (!firstFailure)
                 firstFailure = std::move(failure);
@@ -175,8 +169,8 @@ void drawPaddedColumn(FieldContext& ctx)
     }
     if (firstFailure)
         ctx.step([&] {
-            throw Error(firstFailure->number(), firstFailure->description() + QStringLiteral(": ")
-                                                    + failedLines.text(QStringLiteral("Data")));
+            throw Error(firstFailure->number(),
+                        firstFailure->description() + QStringLiteral(": ") + failedLines.text(QStringLiteral("Data")));
         });
 }
 
@@ -227,8 +221,7 @@ void drawWatermark(FieldContext& ctx)
     clsKWPNDFontRotateA& rotate = ctx.driver.fontRotate();
     rotate.setPointSize(r.FontSize);
     rotate.setAngle(r.Angle);
-    rotate.dispText(ctx.canvas.hDC(), r.data, evenRoundedDeviceInt(r.XLeft), evenRoundedDeviceInt(r.YTop),
-                    r.FontName);
+    rotate.dispText(ctx.canvas.hDC(), r.data, evenRoundedDeviceInt(r.XLeft), evenRoundedDeviceInt(r.YTop), r.FontName);
     ctx.canvas.ForeColor(0);
 }
 

@@ -10,9 +10,9 @@ void drawStrFromStrings(FieldContext& ctx);
 void drawNow(FieldContext& ctx);
 void drawDate(FieldContext& ctx);
 void drawTime(FieldContext& ctx);
-void drawProductName(FieldContext& ctx);   // "pavp"
-void drawAppTitle(FieldContext& ctx);      // "pava"
-void drawAppVersion(FieldContext& ctx);    // "pavv"
+void drawProductName(FieldContext& ctx);  // "pavp"
+void drawAppTitle(FieldContext& ctx);     // "pava"
+void drawAppVersion(FieldContext& ctx);   // "pavv"
 void drawEnvironmentVariable(FieldContext& ctx);
 void drawPaddedNumber(FieldContext& ctx);  // "rsetn"
 void drawPaddedColumn(FieldContext& ctx);  // "rsetc"

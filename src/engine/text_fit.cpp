@@ -115,8 +115,8 @@ void printJustified(Surface& surface, const QString& line, float width)
     surface.Print(QString());
 }
 
-void writePass(Surface& surface, std::vector<WrappedLine>& lines, std::int32_t alignment,
-               float margin, float width, float dx, float dy)
+void writePass(Surface& surface, std::vector<WrappedLine>& lines, std::int32_t alignment, float margin, float width,
+               float dx, float dy)
 {
     surface.CurrentY(margin + dy);
     for (WrappedLine& line : lines) {
@@ -146,8 +146,8 @@ void writePass(Surface& surface, std::vector<WrappedLine>& lines, std::int32_t a
     }
 }
 
-bool fitText(Surface& surface, const QString& text, std::int32_t alignment, float margin,
-             std::int32_t& shadow, Colour shadowColour)
+bool fitText(Surface& surface, const QString& text, std::int32_t alignment, float margin, std::int32_t& shadow,
+             Colour shadowColour)
 {
     const int breaks = CountOccurrences(text, QStringLiteral("\r\n"));
     if (2 * margin > surface.ScaleWidth() || 2 * margin > surface.ScaleHeight())
@@ -161,8 +161,7 @@ bool fitText(Surface& surface, const QString& text, std::int32_t alignment, floa
     int size = 0;
     for (int s = kSmallestSize; size < kLargestSize; ++s) {
         surface.FontSize(static_cast<float>(s));
-        const float estimate =
-            (surface.TextWidth(text) / width + breaks) * surface.TextHeight(QStringLiteral(" "));
+        const float estimate = (surface.TextWidth(text) / width + breaks) * surface.TextHeight(QStringLiteral(" "));
         if (!(estimate < height))
             break;
         size = s;
@@ -220,8 +219,8 @@ std::int16_t CountOccurrences(const QString& text, const QString& pattern)
     return static_cast<std::int16_t>(count);
 }
 
-bool FitText(Surface& surface, const QString& text, std::int32_t alignment, float margin,
-             std::int32_t& shadow, Colour shadowColour)
+bool FitText(Surface& surface, const QString& text, std::int32_t alignment, float margin, std::int32_t& shadow,
+             Colour shadowColour)
 {
     try {
         return fitText(surface, text, alignment, margin, shadow, shadowColour);

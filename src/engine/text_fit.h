@@ -18,8 +18,8 @@ inline constexpr bool isShadowDirection(std::int32_t shadow) { return shadow >= 
 // whatever the surface's scale mode. A shadow outside 0..8 counts as none.
 // True when the text was written; `shadow` is then set to 4. Any failure
 // ends the routine with false; what was written so far stays.
-bool FitText(Surface& surface, const QString& text, std::int32_t alignment, float margin,
-             std::int32_t& shadow, Colour shadowColour);
+bool FitText(Surface& surface, const QString& text, std::int32_t alignment, float margin, std::int32_t& shadow,
+             Colour shadowColour);
 
 // Number of case-sensitive matches of `pattern` in `text`, each search going
 // on one character after the previous match's first character. Above 32767

@@ -24,8 +24,8 @@ bool editBarcodeLabelTexts(GenerationDriver& driver, Dialogs& dialogs)
     const QString section = QLatin1String(kBarcodeSheetSection);
     for (const Step& step : kSteps) {
         const QString key = QLatin1String(step.key);
-        const std::optional<QString> answer =
-            dialogs.inputBox(QLatin1String(step.prompt), QStringLiteral("New Data"), driver.ReadDataValue(section, key));
+        const std::optional<QString> answer = dialogs.inputBox(QLatin1String(step.prompt), QStringLiteral("New Data"),
+                                                               driver.ReadDataValue(section, key));
         if (!answer || answer->isEmpty())
             return false;
         driver.WriteDataValue(section, key, *answer);

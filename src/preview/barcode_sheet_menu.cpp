@@ -37,8 +37,7 @@ void buildBarcodeSheetMenu(QMenu& menu, frmKWPNDPreviewA& window)
         action->setObjectName(QLatin1String(item.name));
         action->setCheckable(item.checkable);
         if (const Action run = item.action)
-            QObject::connect(action, &QAction::triggered, &menu,
-                             [run, &window] { runHandler([&] { run(window); }); });
+            QObject::connect(action, &QAction::triggered, &menu, [run, &window] { runHandler([&] { run(window); }); });
     }
 }
 

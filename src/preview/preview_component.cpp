@@ -80,8 +80,7 @@ void clsKWPNDPreviewA::SettingFile(const QString& path)
     settingFile_ = path;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
-        throw Error(ErrorNumber::FileNotFound,
-                    QStringLiteral("File not found: %1").arg(path));
+        throw Error(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
     settingFolder_ = info.absolutePath();
 }
 
@@ -134,10 +133,7 @@ void clsKWPNDPreviewA::AddToListviews(QObject* o, const QString& sKey)
     mcolListviews()->Add(QVariant::fromValue(o), sKey);
 }
 
-void clsKWPNDPreviewA::AddToStrings(const QString& sString, const QString& sKey)
-{
-    mcolStrings()->Add(sString, sKey);
-}
+void clsKWPNDPreviewA::AddToStrings(const QString& sString, const QString& sKey) { mcolStrings()->Add(sString, sKey); }
 
 IniFileHandler& clsKWPNDPreviewA::readingHandler()
 {
@@ -146,8 +142,8 @@ IniFileHandler& clsKWPNDPreviewA::readingHandler()
     return *ini1_;
 }
 
-void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::optional<double>,
-                                      std::optional<double>, QObject* oAppObject)
+void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::optional<double>, std::optional<double>,
+                                      QObject* oAppObject)
 {
     frmKWPNDPreviewA& w = window();
     w.moAppobjectFromClass = oAppObject;

@@ -1,9 +1,9 @@
 #include "preview_form.h"
 
+#include "barcode_sheet_menu.h"
 #include "input_codes.h"
 #include "kwpnd/super_ruler.h"
 #include "kwpnd/surface.h"
-#include "barcode_sheet_menu.h"
 #include "preview_menu.h"
 #include "preview_window.h"
 #include "window_handler.h"
@@ -81,8 +81,7 @@ int clampedPixels(double twips)
 }
 }  // namespace
 
-PreviewForm::PreviewForm(frmKWPNDPreviewA& owner, Surface& canvas, Surface& barcodePicture,
-                         Surface& barcodeLabel)
+PreviewForm::PreviewForm(frmKWPNDPreviewA& owner, Surface& canvas, Surface& barcodePicture, Surface& barcodeLabel)
     : owner_(&owner)
 {
     setWindowTitle(QStringLiteral("Preview"));
@@ -223,10 +222,7 @@ void PreviewForm::connectParts()
             });
 }
 
-QAction* PreviewForm::menuItem(const QString& name) const
-{
-    return mnuPopUpPreviewMenu->findChild<QAction*>(name);
-}
+QAction* PreviewForm::menuItem(const QString& name) const { return mnuPopUpPreviewMenu->findChild<QAction*>(name); }
 
 void PreviewForm::placeCanvas()
 {
@@ -267,8 +263,7 @@ void PreviewForm::closeEvent(QCloseEvent* event)
 bool PreviewForm::zoomButtonEvent(int index, QEvent* event)
 {
     const auto type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::MouseButtonRelease)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     const bool press = type != QEvent::MouseButtonRelease;

@@ -49,8 +49,7 @@ void frmKWPNDPreviewA::load()
     visual_ = std::make_unique<Visual>(canvasDesignSize_);
     try {
         visual_->CerPrvC.BackColor(0xFFFFFF);
-        visual_->form = new PreviewForm(*this, visual_->CerPrvC, visual_->picBarCodePicObj,
-                                        visual_->picBarCodeLabel);
+        visual_->form = new PreviewForm(*this, visual_->CerPrvC, visual_->picBarCodePicObj, visual_->picBarCodeLabel);
         canvasPlacementChanged();
         mbShowActiveAdjusterOnly = false;
         CreateWindowObjects();
@@ -229,9 +228,12 @@ QObject* frmKWPNDPreviewA::registeredControl(ControlRegistry registry, const QSt
 {
     auto component = goActivePreview();
     switch (registry) {
-    case ControlRegistry::FlexGrids: return objectOf(component->mcolFlexGrids()->Item(key));
-    case ControlRegistry::Listviews: return objectOf(component->mcolListviews()->Item(key));
-    case ControlRegistry::Webbrowsers: return objectOf(component->mcolWebbrowsers()->Item(key));
+    case ControlRegistry::FlexGrids:
+        return objectOf(component->mcolFlexGrids()->Item(key));
+    case ControlRegistry::Listviews:
+        return objectOf(component->mcolListviews()->Item(key));
+    case ControlRegistry::Webbrowsers:
+        return objectOf(component->mcolWebbrowsers()->Item(key));
     }
     return nullptr;
 }

@@ -48,8 +48,8 @@ public:
 
     // ---- Lifetime -----------------------------------------------------------
     bool isLoaded() const { return visual_ != nullptr; }
-    void load();     // Form_Load; nothing when already loaded
-    void unload();   // Form_Unload, then the visual part goes
+    void load();    // Form_Load; nothing when already loaded
+    void unload();  // Form_Unload, then the visual part goes
     // Shows the window (loading it first); a modal show returns when the
     // window has been closed.
     void show(bool modal);

@@ -17,12 +17,12 @@ struct Shortcut {
 };
 
 const Shortcut kShortcuts[] = {
-    {80, true, [](frmKWPNDPreviewA& w) { w.PreviewPrint(); }},      // Ctrl+P
-    {76, true, [](frmKWPNDPreviewA& w) { w.PreviewClear(); }},      // Ctrl+L
-    {83, true, [](frmKWPNDPreviewA& w) { w.PreviewSave(); }},       // Ctrl+S
-    {67, true, [](frmKWPNDPreviewA& w) { w.PreviewCopy(); }},       // Ctrl+C
-    {116, false, [](frmKWPNDPreviewA& w) { w.PreviewGenerate(); }}, // F5: draws over the page
-    {118, false, [](frmKWPNDPreviewA& w) { w.PreviewSettings(); }}, // F7
+    {80, true, [](frmKWPNDPreviewA& w) { w.PreviewPrint(); }},       // Ctrl+P
+    {76, true, [](frmKWPNDPreviewA& w) { w.PreviewClear(); }},       // Ctrl+L
+    {83, true, [](frmKWPNDPreviewA& w) { w.PreviewSave(); }},        // Ctrl+S
+    {67, true, [](frmKWPNDPreviewA& w) { w.PreviewCopy(); }},        // Ctrl+C
+    {116, false, [](frmKWPNDPreviewA& w) { w.PreviewGenerate(); }},  // F5: draws over the page
+    {118, false, [](frmKWPNDPreviewA& w) { w.PreviewSettings(); }},  // F7
 };
 }  // namespace
 

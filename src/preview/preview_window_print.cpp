@@ -22,8 +22,8 @@ void offerOutput(QPrinter& printer, const PrintOutput& last)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(last.pdfFile);
     } else {
-        const QPrinterInfo info = last.printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                             : QPrinterInfo::printerInfo(last.printerName);
+        const QPrinterInfo info =
+            last.printerName.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(last.printerName);
         if (!info.isNull())
             printer.setPrinterName(info.printerName());
     }
@@ -91,8 +91,7 @@ void frmKWPNDPreviewA::PreviewPrintDirect()
         }
     } catch (...) {
         const Error error = asError(std::current_exception());
-        dialogs.messageBox(error.description(), MsgButtons::OK, MsgIcon::Information,
-                           QString::number(error.number()));
+        dialogs.messageBox(error.description(), MsgButtons::OK, MsgIcon::Information, QString::number(error.number()));
     }
 }
 

@@ -62,8 +62,8 @@ void frmKWPNDPreviewA::canvasPlacementChanged()
     v.form->placeCanvas();
     scrollRangesFollowCanvas();
     if (!v.image1Zoomed) {
-        v.image1Twips.setSize(QSizeF(v.CerPrvC.pixelWidth() * double(TwipsPerPixelX),
-                                     v.CerPrvC.pixelHeight() * double(TwipsPerPixelY)));
+        v.image1Twips.setSize(
+            QSizeF(v.CerPrvC.pixelWidth() * double(TwipsPerPixelX), v.CerPrvC.pixelHeight() * double(TwipsPerPixelY)));
         v.form->placeImage1(v.image1Twips);
     }
 }

@@ -190,10 +190,14 @@ std::int32_t SuperRuler::ValueAtPoint(float X, float Y) const
     };
     const std::int32_t tenths = checked(checked(std::int64_t(startValue_) * 10) + count);
     switch (scaleMode_) {
-    case Twips: return checked(std::int64_t(tenths) * 100);
-    case Pixels: return checked(std::int64_t(tenths) * 10);
-    case Inches: return static_cast<std::int32_t>(std::floor(tenths / 10.0));
-    default: return tenths;
+    case Twips:
+        return checked(std::int64_t(tenths) * 100);
+    case Pixels:
+        return checked(std::int64_t(tenths) * 10);
+    case Inches:
+        return static_cast<std::int32_t>(std::floor(tenths / 10.0));
+    default:
+        return tenths;
     }
 }
 

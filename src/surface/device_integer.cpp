@@ -1,10 +1,10 @@
 #include "surface/device_integer.h"
 
 #include <charconv>
-#include <cstdlib>
-#include <utility>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace kwpnd {
 
@@ -33,7 +33,8 @@ QString decimalText(bool negative, const QString& digits, int exponent)
         text += digits.left(1);
         if (digits.size() > 1)
             text += QLatin1Char('.') + digits.mid(1);
-        return text + QStringLiteral("E%1%2").arg(exponent < 0 ? QLatin1Char('-') : QLatin1Char('+')).arg(std::abs(exponent));
+        return text +
+               QStringLiteral("E%1%2").arg(exponent < 0 ? QLatin1Char('-') : QLatin1Char('+')).arg(std::abs(exponent));
     }
     if (exponent < 0)
         return text + QStringLiteral("0.") + QString(-exponent - 1, QLatin1Char('0')) + digits;
@@ -63,9 +64,8 @@ QString numberForMessage(double value)
 
 Error deviceOverflow(double given)
 {
-    return Error(ErrorNumber::Overflow,
-                 QStringLiteral("%1: %2 is beyond the range of device coordinates")
-                     .arg(errorDescription(ErrorNumber::Overflow), numberForMessage(given)));
+    return Error(ErrorNumber::Overflow, QStringLiteral("%1: %2 is beyond the range of device coordinates")
+                                            .arg(errorDescription(ErrorNumber::Overflow), numberForMessage(given)));
 }
 
 int toDeviceInt(double pixels, double given)

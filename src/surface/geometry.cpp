@@ -16,8 +16,8 @@ bool clipSegment(QLineF& segment, const QRectF& area)
     const double dx = segment.dx();
     const double dy = segment.dy();
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {segment.x1() - area.left(), area.right() - segment.x1(),
-                         segment.y1() - area.top(), area.bottom() - segment.y1()};
+    const double q[4] = {segment.x1() - area.left(), area.right() - segment.x1(), segment.y1() - area.top(),
+                         area.bottom() - segment.y1()};
     double t0 = 0;
     double t1 = 1;
     for (int i = 0; i < 4; ++i) {

@@ -30,8 +30,7 @@ constexpr int kAllocationLimitMb = static_cast<int>(kMaxDecodedPixels * 4 / (102
 
 QImage asPictureRaster(QImage image)
 {
-    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                          : QImage::Format_RGB32);
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter96);
     image.setDotsPerMeterY(kDotsPerMeter96);
     return image;

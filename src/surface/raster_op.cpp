@@ -4,8 +4,7 @@
 
 namespace kwpnd {
 
-std::uint32_t combine(std::uint8_t operation, std::uint32_t pattern, std::uint32_t source,
-                      std::uint32_t destination)
+std::uint32_t combine(std::uint8_t operation, std::uint32_t pattern, std::uint32_t source, std::uint32_t destination)
 {
     // Each of the eight (P, S, D) combinations selects the colour bits where it
     // holds; the operation byte says which of them yield a one.
@@ -21,8 +20,8 @@ std::uint32_t combine(std::uint8_t operation, std::uint32_t pattern, std::uint32
     return result & 0xFFFFFF;
 }
 
-void applyRasterOp(QImage& target, const QRect& targetRect, const QImage& source,
-                   const QRect& sourceRect, std::uint8_t operation)
+void applyRasterOp(QImage& target, const QRect& targetRect, const QImage& source, const QRect& sourceRect,
+                   std::uint8_t operation)
 {
     const QRect area = targetRect & target.rect();
     if (area.isEmpty() || sourceRect.isEmpty() || targetRect.isEmpty())

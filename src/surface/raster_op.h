@@ -21,13 +21,12 @@ inline constexpr std::uint8_t rasterOperation(std::int32_t code)
 }
 
 // One pixel's 24 colour bits combined by `operation`.
-std::uint32_t combine(std::uint8_t operation, std::uint32_t pattern, std::uint32_t source,
-                      std::uint32_t destination);
+std::uint32_t combine(std::uint8_t operation, std::uint32_t pattern, std::uint32_t source, std::uint32_t destination);
 
 // Combines `source` (the `sourceRect` part of it, stretched to `targetRect`
 // nearest-neighbour) into `target` (Format_RGB32) within `targetRect`, clipped
 // to the target image.
-void applyRasterOp(QImage& target, const QRect& targetRect, const QImage& source,
-                   const QRect& sourceRect, std::uint8_t operation);
+void applyRasterOp(QImage& target, const QRect& targetRect, const QImage& source, const QRect& sourceRect,
+                   std::uint8_t operation);
 
 }  // namespace kwpnd

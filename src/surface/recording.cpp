@@ -15,8 +15,7 @@ bool isWhole(qreal v) { return std::abs(v - std::round(v)) < 1e-6; }
 
 bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size)
 {
-    if (std::abs(target.width() - size.width()) > 1e-6 ||
-        std::abs(target.height() - size.height()) > 1e-6)
+    if (std::abs(target.width() - size.width()) > 1e-6 || std::abs(target.height() - size.height()) > 1e-6)
         return false;
     if (const QPaintDevice* device = painter.device(); device && device->devicePixelRatioF() != 1.0)
         return false;
@@ -47,9 +46,7 @@ void OpPainter::paint(const DrawOp& op)
 void OpPainter::usePen(const Stroke& stroke, Qt::PenJoinStyle join)
 {
     const QRgb colour = stroke.colour.rgba();
-    auto matches = [&](const PenEntry& e) {
-        return e.colour == colour && e.width == stroke.width && e.join == join;
-    };
+    auto matches = [&](const PenEntry& e) { return e.colour == colour && e.width == stroke.width && e.join == join; };
     if (current_ >= 0 && matches(pens_[current_]))
         return;
     for (int i = 0; i < kPens; ++i) {
@@ -62,8 +59,7 @@ void OpPainter::usePen(const Stroke& stroke, Qt::PenJoinStyle join)
     // A one-pixel segment covers both of its end pixels; wider pens end round.
     const Qt::PenCapStyle cap = stroke.width <= 1 ? Qt::SquareCap : Qt::RoundCap;
     PenEntry& entry = pens_[nextFree_];
-    entry = {colour, stroke.width, join,
-             QPen(QBrush(stroke.colour), stroke.width, Qt::SolidLine, cap, join)};
+    entry = {colour, stroke.width, join, QPen(QBrush(stroke.colour), stroke.width, Qt::SolidLine, cap, join)};
     painter_.setPen(entry.pen);
     current_ = nextFree_;
     nextFree_ = (nextFree_ + 1) % kPens;
@@ -71,10 +67,7 @@ void OpPainter::usePen(const Stroke& stroke, Qt::PenJoinStyle join)
 
 // The raster puts an odd-width stroke through the cell right of and below its
 // point, an even-width one symmetrically around it.
-qreal OpPainter::strokeShift(const Stroke& stroke) const
-{
-    return exact_ || stroke.width % 2 == 0 ? 0.0 : 0.5;
-}
+qreal OpPainter::strokeShift(const Stroke& stroke) const { return exact_ || stroke.width % 2 == 0 ? 0.0 : 0.5; }
 
 void OpPainter::paint(const SegmentOp& op)
 {
@@ -114,9 +107,7 @@ void OpPainter::paint(const TextOp& op)
     current_ = -1;
     if (op.angleDegrees == 0) {
         for (qsizetype i = 0; i < op.lines.size(); ++i)
-            painter_.drawText(
-                QPointF(op.topLeft.x(), op.topLeft.y() + op.ascent + i * op.lineSpacing),
-                op.lines[i]);
+            painter_.drawText(QPointF(op.topLeft.x(), op.topLeft.y() + op.ascent + i * op.lineSpacing), op.lines[i]);
         return;
     }
     painter_.save();
@@ -139,8 +130,8 @@ void OpPainter::paint(const PictureOp& op)
     const qreal kx = op.target.width() / op.source.width();
     const qreal ky = op.target.height() / op.source.height();
     const QSize size = picture.pixelSize();
-    const QRectF whole(op.target.x() - op.source.x() * kx, op.target.y() - op.source.y() * ky,
-                       size.width() * kx, size.height() * ky);
+    const QRectF whole(op.target.x() - op.source.x() * kx, op.target.y() - op.source.y() * ky, size.width() * kx,
+                       size.height() * ky);
     painter_.save();
     painter_.setClipRect(op.target, Qt::IntersectClip);
     picture.recording()->replay(painter_, whole);

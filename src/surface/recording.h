@@ -58,9 +58,9 @@ struct ArcOp {
 struct TextOp {
     QPointF topLeft;
     QStringList lines;
-    QFont font;           // points at 96 dpi
+    QFont font;  // points at 96 dpi
     QColor colour;
-    qreal ascent = 0;     // pixels at 96 dpi, to keep lines where the raster has them
+    qreal ascent = 0;  // pixels at 96 dpi, to keep lines where the raster has them
     qreal lineSpacing = 0;
     qreal angleDegrees = 0;  // counter-clockwise about topLeft
 };

@@ -174,13 +174,29 @@ void Surface::FontSize(float points)
 }
 
 bool Surface::FontBold() const { return d->fontStyle.bold; }
-void Surface::FontBold(bool on) { d->fontStyle.bold = on; d->fontChanged(); }
+void Surface::FontBold(bool on)
+{
+    d->fontStyle.bold = on;
+    d->fontChanged();
+}
 bool Surface::FontItalic() const { return d->fontStyle.italic; }
-void Surface::FontItalic(bool on) { d->fontStyle.italic = on; d->fontChanged(); }
+void Surface::FontItalic(bool on)
+{
+    d->fontStyle.italic = on;
+    d->fontChanged();
+}
 bool Surface::FontUnderline() const { return d->fontStyle.underline; }
-void Surface::FontUnderline(bool on) { d->fontStyle.underline = on; d->fontChanged(); }
+void Surface::FontUnderline(bool on)
+{
+    d->fontStyle.underline = on;
+    d->fontChanged();
+}
 bool Surface::FontStrikethru() const { return d->fontStyle.strikeOut; }
-void Surface::FontStrikethru(bool on) { d->fontStyle.strikeOut = on; d->fontChanged(); }
+void Surface::FontStrikethru(bool on)
+{
+    d->fontStyle.strikeOut = on;
+    d->fontChanged();
+}
 
 // ---- Background picture ----------------------------------------------------
 
@@ -226,8 +242,7 @@ void Surface::Height(float twips)
     d->resize(d->widthTwips, twips);
 }
 
-void Surface::Move(float left, std::optional<float> top, std::optional<float> width,
-                   std::optional<float> height)
+void Surface::Move(float left, std::optional<float> top, std::optional<float> width, std::optional<float> height)
 {
     // Everything is checked before anything moves.
     checkedPixels(left);
@@ -274,10 +289,7 @@ QImage Surface::retainedImage() const
     return d->image;
 }
 
-void Surface::replay(QPainter& painter, const QRectF& target) const
-{
-    d->recording->replay(painter, target);
-}
+void Surface::replay(QPainter& painter, const QRectF& target) const { d->recording->replay(painter, target); }
 
 void Surface::onChanged(std::function<void()> listener) { d->listener = std::move(listener); }
 

@@ -51,16 +51,15 @@ QRectF snapped(double left, double top, double width, double height)
 }
 }  // namespace
 
-void Surface::PaintPicture(const kwpnd::Picture& picture, float x1, float y1,
-                           std::optional<float> width1, std::optional<float> height1,
-                           std::optional<float> x2, std::optional<float> y2,
+void Surface::PaintPicture(const kwpnd::Picture& picture, float x1, float y1, std::optional<float> width1,
+                           std::optional<float> height1, std::optional<float> x2, std::optional<float> y2,
                            std::optional<float> width2, std::optional<float> height2,
                            std::optional<std::int32_t> opcode)
 {
     if (picture.isEmpty())
         throw Error(ErrorNumber::ObjectNotSet);
-    requireFinite({x1, y1, x2.value_or(0), y2.value_or(0), width1.value_or(0), height1.value_or(0),
-                   width2.value_or(0), height2.value_or(0)});
+    requireFinite({x1, y1, x2.value_or(0), y2.value_or(0), width1.value_or(0), height1.value_or(0), width2.value_or(0),
+                   height2.value_or(0)});
     requireSize(width1);
     requireSize(height1);
     requireSize(width2);
@@ -75,10 +74,10 @@ void Surface::PaintPicture(const kwpnd::Picture& picture, float x1, float y1,
     // Source, in the picture's pixels.
     const double sx = x2.value_or(0) * kx;
     const double sy = y2.value_or(0) * ky;
-    const Span across = span(sx, width2 ? *width2 * kx : natural.width() - sx, x2.value_or(0),
-                             width2.value_or(natural.width()));
-    const Span down = span(sy, height2 ? *height2 * ky : natural.height() - sy, y2.value_or(0),
-                           height2.value_or(natural.height()));
+    const Span across =
+        span(sx, width2 ? *width2 * kx : natural.width() - sx, x2.value_or(0), width2.value_or(natural.width()));
+    const Span down =
+        span(sy, height2 ? *height2 * ky : natural.height() - sy, y2.value_or(0), height2.value_or(natural.height()));
     const QRectF source(QPointF(across.from, down.from), QPointF(across.to, down.to));
     if (source.width() <= 0 || source.height() <= 0)
         return;
@@ -98,9 +97,8 @@ void Surface::PaintPicture(const kwpnd::Picture& picture, float x1, float y1,
         return;
     const double fx = tw / source.width();
     const double fy = th / source.height();
-    target = snapped(target.x() + (onPicture.x() - source.x()) * fx,
-                     target.y() + (onPicture.y() - source.y()) * fy, onPicture.width() * fx,
-                     onPicture.height() * fy);
+    target = snapped(target.x() + (onPicture.x() - source.x()) * fx, target.y() + (onPicture.y() - source.y()) * fy,
+                     onPicture.width() * fx, onPicture.height() * fy);
     if (target.isEmpty() || !target.intersects(d->drawingBounds(0)))
         return;
     // A picture stretched far beyond the surface while covering part of it

@@ -15,8 +15,8 @@ constexpr double kFullTurn = 2 * std::numbers::pi;
 
 bool isFar(const QLineF& s)
 {
-    return std::abs(s.x1()) > kFarPixels || std::abs(s.y1()) > kFarPixels ||
-           std::abs(s.x2()) > kFarPixels || std::abs(s.y2()) > kFarPixels;
+    return std::abs(s.x1()) > kFarPixels || std::abs(s.y1()) > kFarPixels || std::abs(s.x2()) > kFarPixels ||
+           std::abs(s.y2()) > kFarPixels;
 }
 
 double degrees(double radians) { return radians * 180 / std::numbers::pi; }
@@ -48,8 +48,7 @@ void Surface::Cls()
 // share their edge, the later one covering it. Coordinates that are not
 // numbers (NaN, infinity) are an overflow, as converting them to device
 // pixels would be.
-void Surface::Line(float x1, float y1, float x2, float y2, std::optional<Colour> colour,
-                   LineMode mode)
+void Surface::Line(float x1, float y1, float x2, float y2, std::optional<Colour> colour, LineMode mode)
 {
     requireFinite({x1, y1, x2, y2});
     const QColor ink = colour ? toQColor(*colour) : d->fore;
@@ -69,8 +68,8 @@ void Surface::Line(float x1, float y1, float x2, float y2, std::optional<Colour>
         if (isFar(segment)) {
             if (!clipSegment(segment, bounds))
                 return;
-            segment = QLineF(snapToPixel(segment.x1()), snapToPixel(segment.y1()),
-                             snapToPixel(segment.x2()), snapToPixel(segment.y2()));
+            segment = QLineF(snapToPixel(segment.x1()), snapToPixel(segment.y1()), snapToPixel(segment.x2()),
+                             snapToPixel(segment.y2()));
         } else if (!touches(segment, bounds)) {
             return;
         }
@@ -98,9 +97,8 @@ void Surface::Line(float x1, float y1, float x2, float y2, std::optional<Colour>
 // with an aspect (vertical / horizontal) below 1 it is the horizontal radius,
 // above 1 the vertical one. Negative angles draw a radius to that end of the
 // arc, as the classic drawing statement does.
-void Surface::Circle(float x, float y, float radius, std::optional<Colour> colour,
-                     std::optional<float> start, std::optional<float> end,
-                     std::optional<float> aspect)
+void Surface::Circle(float x, float y, float radius, std::optional<Colour> colour, std::optional<float> start,
+                     std::optional<float> end, std::optional<float> aspect)
 {
     requireFinite({x, y, radius, start.value_or(0), end.value_or(0), aspect.value_or(1)});
     const QColor ink = colour ? toQColor(*colour) : d->fore;

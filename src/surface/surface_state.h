@@ -122,8 +122,7 @@ struct Surface::State {
         markChanged();
     }
     // Combines a picture into the raster; recorded as the resulting pixels.
-    void drawRasterOp(const QRect& target, const kwpnd::Picture& picture, const QRect& source,
-                      std::uint8_t operation);
+    void drawRasterOp(const QRect& target, const kwpnd::Picture& picture, const QRect& source, std::uint8_t operation);
 
     void markChanged();
     // Back colour and background picture everywhere; the recording restarts.

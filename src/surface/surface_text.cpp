@@ -71,8 +71,8 @@ float Surface::TextHeight(const QString& text) const
     return float(metrics.lineSpacing() * splitLines(text).size() / perUnit);
 }
 
-void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x,
-                              int y, const QString& text)
+void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x, int y,
+                              const QString& text)
 {
     const double requestedPoints = std::abs(double(cellHeightPixels)) * 72.0 / kScreenDpi;
     if (requestedPoints > kMaxFontPoints)
@@ -96,8 +96,8 @@ void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int ang
     }
     const QFont font = makeSurfaceFont(face, points);
     const QFontMetricsF metrics(font, &metricDevice());
-    d->draw(TextOp{QPointF(x, y), QStringList{text}, font, d->fore, metrics.ascent(),
-                   metrics.lineSpacing(), angleTenths / 10.0});
+    d->draw(TextOp{QPointF(x, y), QStringList{text}, font, d->fore, metrics.ascent(), metrics.lineSpacing(),
+                   angleTenths / 10.0});
 }
 
 }  // namespace kwpnd

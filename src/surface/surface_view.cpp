@@ -113,9 +113,6 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent* event)
     emit mouseDoubleClicked(float(at.x()), float(at.y()), event->button(), event->modifiers());
 }
 
-void SurfaceView::keyPressEvent(QKeyEvent* event)
-{
-    emit keyPressed(event->key(), event->modifiers());
-}
+void SurfaceView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key(), event->modifiers()); }
 
 }  // namespace kwpnd

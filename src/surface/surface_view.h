@@ -34,8 +34,7 @@ signals:
     void mouseMoved(float x, float y, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void mousePressed(float x, float y, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers);
     void mouseReleased(float x, float y, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers);
-    void mouseDoubleClicked(float x, float y, Qt::MouseButtons button,
-                            Qt::KeyboardModifiers modifiers);
+    void mouseDoubleClicked(float x, float y, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers);
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:

@@ -47,8 +47,7 @@ QImage asPictureRaster(const QPixmap& grab, QSize logicalSize)
     QImage image = grab.toImage();
     if (image.size() != logicalSize)
         image = image.scaled(logicalSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                          : QImage::Format_RGB32);
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     image.setDevicePixelRatio(1);
     image.setDotsPerMeterX(kDotsPerMeter96);
     image.setDotsPerMeterY(kDotsPerMeter96);

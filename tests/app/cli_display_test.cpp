@@ -5,10 +5,10 @@
 #include "support/test_support.h"
 #include "tool_run.h"
 
+#include <gtest/gtest.h>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -59,7 +59,8 @@ TEST(CliDisplay, AScreenshotNeedsNoDisplay)
 {
     QTemporaryDir dir;
     const QString shot = dir.filePath(QStringLiteral("window.png"));
-    const ToolRun r = onUnreachableDisplay(invoicePreview() << QStringLiteral("--screenshot") << shot, unreachableDisplay());
+    const ToolRun r =
+        onUnreachableDisplay(invoicePreview() << QStringLiteral("--screenshot") << shot, unreachableDisplay());
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(QImage(shot).size(), QSize(952, 720));
 }

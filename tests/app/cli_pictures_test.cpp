@@ -6,17 +6,17 @@
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
 #include "support/test_support.h"
-#include "tool_run.h"
 #include "surface/window_capture.h"
+#include "tool_run.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QUrl>
 #include <QProcess>
 #include <QTableWidget>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <QUrl>
 
 namespace kwpnd::test {
 namespace {
@@ -29,9 +29,11 @@ ToolRun kwpndInSource(const QStringList& args)
 
 QStringList shapesArguments(const QString& out)
 {
-    return {QStringLiteral("render"), QStringLiteral("examples/shapes/layout.ini"), QStringLiteral("-d"),
-            QStringLiteral("examples/shapes/data.ini"), QStringLiteral("--logo"), QStringLiteral("examples/shapes/logo.png"),
-            QStringLiteral("--grid"), QStringLiteral("Orders=examples/shapes/orders.csv"), QStringLiteral("-o"), out};
+    return {QStringLiteral("render"), QStringLiteral("examples/shapes/layout.ini"),
+            QStringLiteral("-d"),     QStringLiteral("examples/shapes/data.ini"),
+            QStringLiteral("--logo"), QStringLiteral("examples/shapes/logo.png"),
+            QStringLiteral("--grid"), QStringLiteral("Orders=examples/shapes/orders.csv"),
+            QStringLiteral("-o"),     out};
 }
 
 int darkPixels(const QImage& image, const QRect& area)
@@ -87,9 +89,9 @@ QImage renderedWebPage(const QTemporaryDir& dir, const QString& html)
                                      "[Web]\nEnabled=1\nType=WBFromWebbrowsers\nXLeft=1\nYTop=1\n");
     const QString data = writeFile(dir, QStringLiteral("d.ini"), "[Web]\nData=page\n");
     const QString out = dir.filePath(QStringLiteral("web.png"));
-    const ToolRun r = kwpndInSource({QStringLiteral("render"), layout, QStringLiteral("-d"), data,
-                                     QStringLiteral("--webbrowser"), QStringLiteral("Page=") + html,
-                                     QStringLiteral("-o"), out, QStringLiteral("--strict")});
+    const ToolRun r =
+        kwpndInSource({QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("--webbrowser"),
+                       QStringLiteral("Page=") + html, QStringLiteral("-o"), out, QStringLiteral("--strict")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     return QImage(out).convertToFormat(QImage::Format_RGB32);
 }
@@ -97,8 +99,8 @@ QImage renderedWebPage(const QTemporaryDir& dir, const QString& html)
 TEST(CliPictures, CapturedWebViewShowsItsPage)
 {
     QTemporaryDir dir;
-    const QString html = writeFile(dir, QStringLiteral("page.html"),
-                                   "<html><body style='margin:0;background:#1F3A93'></body></html>");
+    const QString html =
+        writeFile(dir, QStringLiteral("page.html"), "<html><body style='margin:0;background:#1F3A93'></body></html>");
     const QImage page = renderedWebPage(dir, html);
     // The page's colour fills the captured view from (1, 1) units of 22 x 31 on.
     EXPECT_GT(countPixels(page, 0x1F3A93, QRect(40, 40, 200, 200)), 30000);
@@ -128,7 +130,9 @@ TEST(CliPictures, CapturedWebViewIsConfinedToItsFolder)
         "  try { x.open('GET', url, false); x.send(); } catch (e) { x.onerror(); }"
         "}"
         "probe('a', 'beside.txt', 'beside');"
-        "probe('b', '" + QUrl::fromLocalFile(secret).toString().toUtf8() + "', 'secret');"
+        "probe('b', '" +
+        QUrl::fromLocalFile(secret).toString().toUtf8() +
+        "', 'secret');"
         "</script></body></html>";
     const QString page = writeFile(dir, QStringLiteral("site/page.html"), html);
     const QImage shot = renderedWebPage(dir, page);
@@ -139,9 +143,10 @@ TEST(CliPictures, CapturedWebViewIsConfinedToItsFolder)
 
 TEST(CliPictures, ControlOptionsParseAndNeedKeys)
 {
-    const app::RenderOptions o = app::parseRenderOptions(
-        {QStringLiteral("l.ini"), QStringLiteral("--grid"), QStringLiteral("Orders=a.csv"), QStringLiteral("--listview=Names=b.txt"),
-         QStringLiteral("--webbrowser"), QStringLiteral("Page=c.html"), QStringLiteral("-o"), QStringLiteral("x.png")});
+    const app::RenderOptions o =
+        app::parseRenderOptions({QStringLiteral("l.ini"), QStringLiteral("--grid"), QStringLiteral("Orders=a.csv"),
+                                 QStringLiteral("--listview=Names=b.txt"), QStringLiteral("--webbrowser"),
+                                 QStringLiteral("Page=c.html"), QStringLiteral("-o"), QStringLiteral("x.png")});
     ASSERT_EQ(o.grids.size(), 1u);
     EXPECT_EQ(o.grids[0], std::make_pair(QStringLiteral("Orders"), QStringLiteral("a.csv")));
     ASSERT_EQ(o.listviews.size(), 1u);
@@ -217,8 +222,9 @@ TEST(CliPictures, UnreadableControlFilesFail)
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("none.csv"));
-    const ToolRun r = kwpndInSource({QStringLiteral("render"), QStringLiteral("examples/shapes/layout.ini"), QStringLiteral("--grid"),
-                                 QStringLiteral("Orders=") + missing, QStringLiteral("-o"), dir.filePath(QStringLiteral("p.png"))});
+    const ToolRun r = kwpndInSource({QStringLiteral("render"), QStringLiteral("examples/shapes/layout.ini"),
+                                     QStringLiteral("--grid"), QStringLiteral("Orders=") + missing,
+                                     QStringLiteral("-o"), dir.filePath(QStringLiteral("p.png"))});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, QStringLiteral("kwpnd: --grid %1: File not found (error 53)\n").arg(missing));
 
@@ -271,8 +277,8 @@ TEST(CliPictures, ControlFilesMustBeRegularFilesUnderTheCap)
         // Within the size cap, but more items than a control may hold.
         {&app::RenderOptions::grids, "--grid", writeFile(dir, QStringLiteral("wide.csv"), QByteArray(200000, ',')),
          "100000 cells"},
-        {&app::RenderOptions::listviews, "--listview", writeFile(dir, QStringLiteral("long.txt"), QByteArray(100001, '\n')),
-         "100000 lines"},
+        {&app::RenderOptions::listviews, "--listview",
+         writeFile(dir, QStringLiteral("long.txt"), QByteArray(100001, '\n')), "100000 lines"},
     };
     for (const Case& c : cases) {
         app::RenderOptions o;
@@ -283,8 +289,8 @@ TEST(CliPictures, ControlFilesMustBeRegularFilesUnderTheCap)
             controls.registerWith(*component, o);
             ADD_FAILURE() << c.option << " " << c.path.toStdString() << " was accepted";
         } catch (const Error& e) {
-            EXPECT_EQ(e.number(), QByteArray(c.reason).startsWith("100000") ? ErrorNumber::Overflow
-                                                                          : ErrorNumber::PathFileAccess)
+            EXPECT_EQ(e.number(),
+                      QByteArray(c.reason).startsWith("100000") ? ErrorNumber::Overflow : ErrorNumber::PathFileAccess)
                 << c.option;
             EXPECT_TRUE(e.description().startsWith(QStringLiteral("%1 %2: ").arg(QLatin1String(c.option), c.path)))
                 << e.description().toStdString();

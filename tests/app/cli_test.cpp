@@ -4,10 +4,10 @@
 #include "support/test_support.h"
 #include "tool_run.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
 #include <QFile>
 #include <QProcess>
-#include <unistd.h>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -24,16 +24,16 @@ TEST(Cli, RendersTheInvoiceInEveryFormat)
     QTemporaryDir dir;
     for (const char* ext : {"png", "bmp", "pdf"}) {
         const QString out = dir.filePath(QStringLiteral("invoice.") + QLatin1String(ext));
-        const ToolRun r = kwpnd({QStringLiteral("render"), example("layout.ini"), QStringLiteral("-d"), example("data.ini"),
-                             QStringLiteral("-o"), out, QStringLiteral("--strict")});
+        const ToolRun r = kwpnd({QStringLiteral("render"), example("layout.ini"), QStringLiteral("-d"),
+                                 example("data.ini"), QStringLiteral("-o"), out, QStringLiteral("--strict")});
         EXPECT_EQ(r.status, 0) << ext << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
         QFile f(out);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << ext;
         const QByteArray head = f.read(4);
-        const QByteArray expected = QByteArray(ext) == "png" ? QByteArray("\x89PNG") :
-                                    QByteArray(ext) == "bmp" ? QByteArray("BM")
-                                                             : QByteArray("%PDF");
+        const QByteArray expected = QByteArray(ext) == "png"   ? QByteArray("\x89PNG")
+                                    : QByteArray(ext) == "bmp" ? QByteArray("BM")
+                                                               : QByteArray("%PDF");
         EXPECT_TRUE(head.startsWith(expected)) << ext;
     }
     const QImage page(dir.filePath(QStringLiteral("invoice.png")));
@@ -62,14 +62,17 @@ TEST(Cli, FailuresAndUsage)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("p.png"));
-    const ToolRun missing = kwpnd({QStringLiteral("render"), dir.filePath(QStringLiteral("none.ini")), QStringLiteral("-o"), out});
+    const ToolRun missing =
+        kwpnd({QStringLiteral("render"), dir.filePath(QStringLiteral("none.ini")), QStringLiteral("-o"), out});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, QStringLiteral("kwpnd: layout file not found: %1\n").arg(dir.filePath(QStringLiteral("none.ini"))));
+    EXPECT_EQ(missing.err,
+              QStringLiteral("kwpnd: layout file not found: %1\n").arg(dir.filePath(QStringLiteral("none.ini"))));
 
     // A misspelt data file is said once, before any field reports on it.
     const QString okLayout = writeFile(dir, QStringLiteral("ok.ini"), "[PreviewWindow]\nHeight=300\nWidth=300\n");
     const QString noData = dir.filePath(QStringLiteral("dta.ini"));
-    const ToolRun misspelt = kwpnd({QStringLiteral("render"), okLayout, QStringLiteral("-d"), noData, QStringLiteral("-o"), out});
+    const ToolRun misspelt =
+        kwpnd({QStringLiteral("render"), okLayout, QStringLiteral("-d"), noData, QStringLiteral("-o"), out});
     EXPECT_EQ(misspelt.status, 1);
     EXPECT_EQ(misspelt.err, QStringLiteral("kwpnd: data file not found: %1\n").arg(noData));
 
@@ -79,24 +82,31 @@ TEST(Cli, FailuresAndUsage)
     const QString noWindow = writeFile(dir, QStringLiteral("nw.ini"), "[A]\nEnabled=1\n");
     const ToolRun sizeless = kwpnd({QStringLiteral("render"), noWindow, QStringLiteral("-o"), out});
     EXPECT_EQ(sizeless.status, 1);
-    EXPECT_TRUE(sizeless.err.contains(QStringLiteral("Type mismatch: the layout %1 has no Height in its [PreviewWindow]")
-                                          .arg(noWindow)))
+    EXPECT_TRUE(sizeless.err.contains(
+        QStringLiteral("Type mismatch: the layout %1 has no Height in its [PreviewWindow]").arg(noWindow)))
         << sizeless.err.toStdString();
     const QString nothing = writeFile(dir, QStringLiteral("nothing.ini"), "");
-    EXPECT_TRUE(kwpnd({QStringLiteral("render"), nothing, QStringLiteral("-o"), out}).err.contains(QStringLiteral("has no Height")));
+    EXPECT_TRUE(kwpnd({QStringLiteral("render"), nothing, QStringLiteral("-o"), out})
+                    .err.contains(QStringLiteral("has no Height")));
 
     const QString empty = writeFile(dir, QStringLiteral("empty.ini"), "[PreviewWindow]\nHeight=0\nWidth=300\n");
     const ToolRun sizeZero = kwpnd({QStringLiteral("render"), empty, QStringLiteral("-o"), out});
     EXPECT_EQ(sizeZero.status, 1);
-    EXPECT_TRUE(sizeZero.err.contains(QStringLiteral("the page is empty (20 x 0 pixels)"))) << sizeZero.err.toStdString();
+    EXPECT_TRUE(sizeZero.err.contains(QStringLiteral("the page is empty (20 x 0 pixels)")))
+        << sizeZero.err.toStdString();
 
     const QString& ok = okLayout;
-    EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), dir.filePath(QStringLiteral("no/dir/p.png"))}).status, 1);
+    EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), dir.filePath(QStringLiteral("no/dir/p.png"))})
+                  .status,
+              1);
 
     EXPECT_EQ(kwpnd({QStringLiteral("render"), ok}).status, 2);
     EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), QStringLiteral("x.gif")}).status, 2);
     EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), out, QStringLiteral("--bogus")}).status, 2);
-    EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), out, QStringLiteral("--string"), QStringLiteral("novalue")}).status, 2);
+    EXPECT_EQ(kwpnd({QStringLiteral("render"), ok, QStringLiteral("-o"), out, QStringLiteral("--string"),
+                     QStringLiteral("novalue")})
+                  .status,
+              2);
     EXPECT_EQ(kwpnd({QStringLiteral("frobnicate")}).status, 2);
 }
 
@@ -104,9 +114,9 @@ TEST(Cli, HelpDocumentsEveryOption)
 {
     const ToolRun help = kwpnd({QStringLiteral("render"), QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--data", "--output", "--scale-mode", "--height", "--width", "--watermark", "--logo",
-                               "--picture1", "--picture4", "--back-picture", "--string", "--picture ", "--app",
-                               "--strict"})
+    for (const char* option :
+         {"--data", "--output", "--scale-mode", "--height", "--width", "--watermark", "--logo", "--picture1",
+          "--picture4", "--back-picture", "--string", "--picture ", "--app", "--strict"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
     EXPECT_EQ(kwpnd({QStringLiteral("--help")}).status, 0);
 }
@@ -135,9 +145,9 @@ TEST(Cli, HostApplicationMembersAndRegisteredStrings)
                                      "[S]\nEnabled=1\nType=StrFromStrings\nXLeft=1\nYTop=5\n");
     const QString data = writeFile(dir, QStringLiteral("d.ini"), "[S]\nData=who\n");
     const ToolRun r = kwpnd({QStringLiteral("render"), layout, QStringLiteral("-d"), data, QStringLiteral("-o"),
-                         dir.filePath(QStringLiteral("p.png")), QStringLiteral("--app"), QStringLiteral("Major=2"),
-                         QStringLiteral("--app"), QStringLiteral("Minor=5"), QStringLiteral("--string"),
-                         QStringLiteral("WHO=Ada"), QStringLiteral("--strict")});
+                             dir.filePath(QStringLiteral("p.png")), QStringLiteral("--app"), QStringLiteral("Major=2"),
+                             QStringLiteral("--app"), QStringLiteral("Minor=5"), QStringLiteral("--string"),
+                             QStringLiteral("WHO=Ada"), QStringLiteral("--strict")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
 }
 
@@ -152,8 +162,8 @@ TEST(Cli, LabelSheetsGenerateOnceOnTheSizedPage)
     const QString data = dir.filePath(QStringLiteral("data.ini"));
     ASSERT_TRUE(QFile::copy(labels("data.ini"), data));
     const ToolRun r = kwpnd({QStringLiteral("render"), labels("ean13_sheet.ini"), QStringLiteral("-d"), data,
-                            QStringLiteral("--scale-mode"), QStringLiteral("1"), QStringLiteral("-o"),
-                            dir.filePath(QStringLiteral("sheet.png")), QStringLiteral("--strict")});
+                             QStringLiteral("--scale-mode"), QStringLiteral("1"), QStringLiteral("-o"),
+                             dir.filePath(QStringLiteral("sheet.png")), QStringLiteral("--strict")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, QString());
 }
@@ -169,15 +179,22 @@ TEST(Cli, AFailedWriteToTheDataFileFailsTheRun)
     ASSERT_TRUE(QFile::copy(labels("data.ini"), data));
     QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     QFile::setPermissions(files.path(), readOnly);
-    QFile::setPermissions(out.path(), readOnly | QFileDevice::WriteOwner | QFileDevice::WriteGroup |
-                                          QFileDevice::WriteOther);
-    QStringList command{QStringLiteral(KWPND_CLI), QStringLiteral("render"), labels("ean13_sheet.ini"),
-                        QStringLiteral("-d"), data, QStringLiteral("--scale-mode"), QStringLiteral("1"),
-                        QStringLiteral("-o"), out.filePath(QStringLiteral("sheet.png"))};
+    QFile::setPermissions(out.path(),
+                          readOnly | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+    QStringList command{QStringLiteral(KWPND_CLI),
+                        QStringLiteral("render"),
+                        labels("ean13_sheet.ini"),
+                        QStringLiteral("-d"),
+                        data,
+                        QStringLiteral("--scale-mode"),
+                        QStringLiteral("1"),
+                        QStringLiteral("-o"),
+                        out.filePath(QStringLiteral("sheet.png"))};
     // Root writes anywhere: run as nobody, for whom the folder is read-only.
     if (::geteuid() == 0)
-        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), QStringLiteral("--")} + command;
+        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                              QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), QStringLiteral("--")} +
+                  command;
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), out.path());

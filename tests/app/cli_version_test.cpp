@@ -3,8 +3,8 @@
 #include "support/test_support.h"
 #include "tool_run.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
+#include <QProcess>
 
 namespace kwpnd::test {
 namespace {

@@ -3,12 +3,12 @@
 #include "support/test_support.h"
 #include "tool_run.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QThread>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -18,7 +18,10 @@ ToolRun kwpnd(const QStringList& args, const QProcessEnvironment& env = QProcess
     return runKwpnd(args, env);
 }
 
-QString example(const char* name) { return QStringLiteral(KWPND_SOURCE_DIR "/examples/invoice/") + QLatin1String(name); }
+QString example(const char* name)
+{
+    return QStringLiteral(KWPND_SOURCE_DIR "/examples/invoice/") + QLatin1String(name);
+}
 
 QStringList invoice(const char* command)
 {
@@ -35,28 +38,30 @@ TEST(CliWindow, ScreenshotShowsTheWholeWindow)
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QImage window(shot);
     ASSERT_EQ(window.size(), QSize(952, 720));
-    EXPECT_TRUE(isGradient(window.pixel(3, 300)));            // the painted background
-    EXPECT_EQ(window.pixel(500, 20) & 0xFFFFFF, 0xFFFFFFu);   // the white horizontal ruler ...
-    EXPECT_FALSE(inkBounds(window.copy(80, 8, 841, 33)).isNull());  // ... with its scale
+    EXPECT_TRUE(isGradient(window.pixel(3, 300)));                    // the painted background
+    EXPECT_EQ(window.pixel(500, 20) & 0xFFFFFF, 0xFFFFFFu);           // the white horizontal ruler ...
+    EXPECT_FALSE(inkBounds(window.copy(80, 8, 841, 33)).isNull());    // ... with its scale
     EXPECT_FALSE(inkBounds(window.copy(81, 41, 700, 600)).isNull());  // the invoice on the canvas
-    EXPECT_TRUE(isGradient(window.pixel(930, 700)));          // no paging bar without --paging
+    EXPECT_TRUE(isGradient(window.pixel(930, 700)));                  // no paging bar without --paging
 }
 
 TEST(CliWindow, PagesAndThePagingBar)
 {
     QTemporaryDir dir;
     const QString shot = dir.filePath(QStringLiteral("paging.png"));
-    const ToolRun r = kwpnd(invoice("preview") << QStringLiteral("--paging") << QStringLiteral("--page")
-                                           << QStringLiteral("1=") + example("layout.ini") << QStringLiteral("--page")
-                                           << QStringLiteral("2=%1,%2").arg(example("layout.ini"), example("data.ini"))
-                                           << QStringLiteral("--screenshot=") + shot);
+    const ToolRun r =
+        kwpnd(invoice("preview") << QStringLiteral("--paging") << QStringLiteral("--page")
+                                 << QStringLiteral("1=") + example("layout.ini") << QStringLiteral("--page")
+                                 << QStringLiteral("2=%1,%2").arg(example("layout.ini"), example("data.ini"))
+                                 << QStringLiteral("--screenshot=") + shot);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QImage window(shot);
     EXPECT_FALSE(isGradient(window.pixel(930, 700)));  // the paging bar
     EXPECT_TRUE(isGradient(window.pixel(500, 20)));    // no rulers without --rulers
 
-    const ToolRun missing = kwpnd(invoice("preview") << QStringLiteral("--page") << QStringLiteral("1=") + dir.filePath("none.ini")
-                                                 << QStringLiteral("--screenshot") << shot);
+    const ToolRun missing =
+        kwpnd(invoice("preview") << QStringLiteral("--page") << QStringLiteral("1=") + dir.filePath("none.ini")
+                                 << QStringLiteral("--screenshot") << shot);
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot add page 1"))) << missing.err.toStdString();
 }
@@ -150,8 +155,9 @@ TEST(CliWindow, PrintSendsEachCopyAsAJob)
     EXPECT_EQ(jobsAfter(2), 2);
 
     // render prints what the layout asks once; --no-print leaves it out.
-    const QStringList render{QStringLiteral("render"), layout, QStringLiteral("-d"), example("data.ini"),
-                             QStringLiteral("-o"), dir.filePath(QStringLiteral("page.png"))};
+    const QStringList render{QStringLiteral("render"), layout,
+                             QStringLiteral("-d"),     example("data.ini"),
+                             QStringLiteral("-o"),     dir.filePath(QStringLiteral("page.png"))};
     EXPECT_EQ(kwpnd(render, env).status, 0);
     EXPECT_EQ(jobsAfter(4), 4);
     EXPECT_EQ(kwpnd(render + QStringList{QStringLiteral("--no-print")}, env).status, 0);

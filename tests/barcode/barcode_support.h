@@ -10,7 +10,7 @@
 namespace kwpnd::test {
 
 // Module strings ("1" a bar module) as the standards publish them.
-QString code39StandardModules(QChar c);  // 12 modules; empty when not in the table
+QString code39StandardModules(QChar c);                       // 12 modules; empty when not in the table
 QString ean13StandardModules(const QString& thirteenDigits);  // 95 modules with guards
 QString upcaStandardModules(const QString& twelveDigits);     // 95 modules with guards
 

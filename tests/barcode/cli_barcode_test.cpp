@@ -5,9 +5,9 @@
 #include "barcode_support.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -35,15 +35,15 @@ TEST(BarcodeCommand, WritesSymbolsThatDecode)
         bool upca;
     };
     const QString ean = QStringLiteral("EAN-13:") + EAN13CheckDigit(QStringLiteral("400638133393"));
-    for (const Case& c : {Case{{"ean13", "400638133393"}, "", false},
-                          Case{{"code39", "KW-2024"}, "CODE-39:KW-2024", false},
-                          Case{{"code39", "abc 12", "--height", "30"}, "CODE-39:ABC 12", false},
-                          Case{{"upc11", "03600029145", "--scale-mode", "3"}, "UPC-A:036000291452", true},
-                          Case{{"evalbar", "KW-7", "--scale-mode", "3"}, "CODE-39:KW-7", false},
-                          // The default twip scale: a module of one pixel.
-                          Case{{"upc11", "03600029145"}, "UPC-A:036000291452", true},
-                          Case{{"upc11", "12345678901"}, "UPC-A:123456789012", true},
-                          Case{{"evalbar", "KW-7"}, "CODE-39:KW-7", false}}) {
+    for (const Case& c :
+         {Case{{"ean13", "400638133393"}, "", false}, Case{{"code39", "KW-2024"}, "CODE-39:KW-2024", false},
+          Case{{"code39", "abc 12", "--height", "30"}, "CODE-39:ABC 12", false},
+          Case{{"upc11", "03600029145", "--scale-mode", "3"}, "UPC-A:036000291452", true},
+          Case{{"evalbar", "KW-7", "--scale-mode", "3"}, "CODE-39:KW-7", false},
+          // The default twip scale: a module of one pixel.
+          Case{{"upc11", "03600029145"}, "UPC-A:036000291452", true},
+          Case{{"upc11", "12345678901"}, "UPC-A:123456789012", true},
+          Case{{"evalbar", "KW-7"}, "CODE-39:KW-7", false}}) {
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("symbol.png"));
         const CliRun r = kwpnd(c.args + QStringList{QStringLiteral("-o"), out});
@@ -88,11 +88,11 @@ TEST(BarcodeCommand, BadArguments)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("x.png"));
-    for (const QStringList& args : {QStringList{"qr", "1", "-o", out}, QStringList{"ean13", "1"},
-                                    QStringList{"ean13", "1", "-o", dir.filePath("x.pdf")},
-                                    QStringList{"ean13", "1", "-o", out, "--scale-mode", "8"},
-                                    QStringList{"code39", "1", "-o", out, "--height", "0"},
-                                    QStringList{"ean13", "-o", out}}) {
+    for (const QStringList& args :
+         {QStringList{"qr", "1", "-o", out}, QStringList{"ean13", "1"},
+          QStringList{"ean13", "1", "-o", dir.filePath("x.pdf")},
+          QStringList{"ean13", "1", "-o", out, "--scale-mode", "8"},
+          QStringList{"code39", "1", "-o", out, "--height", "0"}, QStringList{"ean13", "-o", out}}) {
         const CliRun r = kwpnd(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.startsWith(QStringLiteral("kwpnd: "))) << r.err.toStdString();

@@ -181,9 +181,9 @@ TEST(Code39, DecoderReadsWhatIsDrawn)
         const char* data;
         const char* read;
     };
-    for (Case c : {Case{"ABC-123", "CODE-39:ABC-123"}, Case{"HELLO WORLD", "CODE-39:HELLO WORLD"},
-                   Case{"0123456789", "CODE-39:0123456789"}, Case{"$/+%.", "CODE-39:$/+%."},
-                   Case{"abc", "CODE-39:ABC"}}) {
+    for (Case c :
+         {Case{"ABC-123", "CODE-39:ABC-123"}, Case{"HELLO WORLD", "CODE-39:HELLO WORLD"},
+          Case{"0123456789", "CODE-39:0123456789"}, Case{"$/+%.", "CODE-39:$/+%."}, Case{"abc", "CODE-39:ABC"}}) {
         Surface s;
         DrawCode39(QLatin1String(c.data), s, QLatin1String(c.data), false, 0, 60);
         EXPECT_EQ(decode(s.retainedImage()), QStringList{QLatin1String(c.read)}) << c.data;

@@ -90,7 +90,7 @@ TEST(EAN13, LeadingDigitIsPrintedOnlyWhenNotZero)
 TEST(EAN13, SpaceModulesArePaintedInTheBackColour)
 {
     TwipSurface s;
-    s.BackColor(0xC0FFFF);  // pale yellow
+    s.BackColor(0xC0FFFF);                             // pale yellow
     s.Line(0, 0, 1680, 1000, 0, LineMode::FilledBox);  // black everywhere first
     DrawEAN13(QStringLiteral("123456789012"), s);
     const QImage image = s.retainedImage();

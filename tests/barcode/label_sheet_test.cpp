@@ -2,16 +2,16 @@
 // stamps, numbering and the end number, composing one label, the sheet keys,
 // and how failures are reported.
 
-#include "barcode/ean13.h"
 #include "barcode/label_sheet.h"
+#include "barcode/ean13.h"
 #include "barcode_support.h"
 #include "kwpnd/error.h"
 #include "sheet_host.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QSettings>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -45,9 +45,7 @@ struct Sheet {
 // Top-left corners of the areas of colour `rgb`.
 QList<QPoint> cornersOf(const QImage& image, QRgb rgb)
 {
-    auto is = [&](int x, int y) {
-        return x >= 0 && y >= 0 && (image.pixel(x, y) & 0xFFFFFF) == (rgb & 0xFFFFFF);
-    };
+    auto is = [&](int x, int y) { return x >= 0 && y >= 0 && (image.pixel(x, y) & 0xFFFFFF) == (rgb & 0xFFFFFF); };
     QList<QPoint> corners;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -75,8 +73,8 @@ TEST(LabelSheet, StampsFillTheGridRowByRow)
     Sheet sheet(sheetSection(kRedLabels));
     sheet.generate();
     EXPECT_TRUE(sheet.host.shown().isEmpty()) << sheet.host.shown().join('\n').toStdString();
-    EXPECT_EQ(cornersOf(sheet.page(), kRed), pixelsOf({{500, 500}, {3000, 500}, {5500, 500}, {500, 1800},
-                                                         {3000, 1800}, {5500, 1800}}));
+    EXPECT_EQ(cornersOf(sheet.page(), kRed),
+              pixelsOf({{500, 500}, {3000, 500}, {5500, 500}, {500, 1800}, {3000, 1800}, {5500, 1800}}));
     EXPECT_FLOAT_EQ(sheet.host.canvas().CurrentX(), 500);
     EXPECT_FLOAT_EQ(sheet.host.canvas().CurrentY(), 3100);
 }
@@ -90,7 +88,8 @@ TEST(LabelSheet, CountsOfZeroOrFractionsStampWholeCells)
     };
     for (Case c : {Case{"0", "2", 0}, Case{"3", "0", 0}, Case{"2.6", "1", 2}, Case{"1", "1.9", 1}}) {
         QStringList keys = kRedLabels;
-        keys << QStringLiteral("XCount=") + QLatin1String(c.xCount) << QStringLiteral("YCount=") + QLatin1String(c.yCount);
+        keys << QStringLiteral("XCount=") + QLatin1String(c.xCount)
+             << QStringLiteral("YCount=") + QLatin1String(c.yCount);
         Sheet sheet(sheetSection(keys), "[Sheet]\nBarcodeData=77\n");
         sheet.generate();
         EXPECT_EQ(cornersOf(sheet.page(), kRed).size(), c.stamps) << c.xCount << " x " << c.yCount;
@@ -189,9 +188,7 @@ TEST(LabelSheet, SymbolAnchor)
     };
     const QStringList base = {"BarCodeSymbol=none", "BarCodeBackcolor=0,0,255", "BarCodeLabelscale=3",
                               "BarCodeLabelDiffX=30", "BarCodeLabelDiffY=3"};
-    for (const Case& c : {Case{{}, {30, 3}},
-                          Case{{"BarCodeObjectY=5"}, {0, 5}},
-                          Case{{"BarCodeObjectX=7"}, {7, 0}},
+    for (const Case& c : {Case{{}, {30, 3}}, Case{{"BarCodeObjectY=5"}, {0, 5}}, Case{{"BarCodeObjectX=7"}, {7, 0}},
                           // Centred: half the label less half the symbol.
                           Case{{"BarCodeLabelDiff=1", "BarCodeLabelDiffX=60", "BarCodeLabelDiffY=36.5"}, {20, 4}}}) {
         Sheet sheet(sheetSection(base + c.keys));
@@ -203,7 +200,8 @@ TEST(LabelSheet, SymbolAnchor)
 
 TEST(LabelSheet, HeaderFooterAndBottomLine)
 {
-    const QByteArray data = "[Sheet]\nBarcodeData=1\nBarcodeHeader=HEADER\nBarcodeFooter=FOOTER\nBarcodeBottom=BOTTOM\n";
+    const QByteArray data =
+        "[Sheet]\nBarcodeData=1\nBarcodeHeader=HEADER\nBarcodeFooter=FOOTER\nBarcodeBottom=BOTTOM\n";
     auto inkRows = [&](const QStringList& keys) {
         // The symbol surface is pasted (white) over the header: keep it below the texts.
         Sheet sheet(sheetSection(QStringList{"BarCodeSymbol=none", "BarCodeHeaderX=150", "BarCodeHeaderY=60",
@@ -228,8 +226,9 @@ TEST(LabelSheet, HeaderFooterAndBottomLine)
 TEST(LabelSheet, CombinedFooterWidensTheCode39Caption)
 {
     auto captionWidth = [](const char* combine) {
-        Sheet sheet(sheetSection({"BarCodeSymbol=code39", QStringLiteral("BarCodeFooterCombine=") + QLatin1String(combine)}),
-                    "[Sheet]\nBarcodeData=12\nBarcodeFooter=and a long footer\n");
+        Sheet sheet(
+            sheetSection({"BarCodeSymbol=code39", QStringLiteral("BarCodeFooterCombine=") + QLatin1String(combine)}),
+            "[Sheet]\nBarcodeData=12\nBarcodeFooter=and a long footer\n");
         sheet.generate();
         Surface& s = sheet.host.symbol;
         const int belowBars = int(s.ScaleHeight() - 1.5f * s.TextHeight(QStringLiteral("12"))) + 1;
@@ -264,11 +263,11 @@ TEST(LabelSheet, FailuresInALabelAreReportedAndTheCellGetsThePreviousStamp)
     }
 
     // After a good sheet, a failing one stamps the last good label.
-    Sheet sheet(sheetSection(kRedLabels + QStringList{"XCount=1", "YCount=1"}) +
-                    sheetSection({"BarCodeSymbol=none", "BarCodeLabelBackcolor=0,0", "XLeft=3000", "XCount=1",
-                                  "YCount=1"},
-                                 "Second"),
-                "[Sheet]\nBarcodeData=1\n[Second]\nBarcodeData=2\n");
+    Sheet sheet(
+        sheetSection(kRedLabels + QStringList{"XCount=1", "YCount=1"}) +
+            sheetSection({"BarCodeSymbol=none", "BarCodeLabelBackcolor=0,0", "XLeft=3000", "XCount=1", "YCount=1"},
+                         "Second"),
+        "[Sheet]\nBarcodeData=1\n[Second]\nBarcodeData=2\n");
     sheet.generate();
     EXPECT_EQ(cornersOf(sheet.page(), kRed), pixelsOf({{500, 500}, {3000, 500}}));
     EXPECT_EQ(sheet.host.shown(), QStringList{QStringLiteral("9: %1\\nSecond").arg(errorDescription(9))});
@@ -279,7 +278,8 @@ TEST(LabelSheet, TallCode39LabelIsReported)
     Sheet sheet(sheetSection({"BarCodeSymbol=code39", "BarCodeHeight=20000", "XCount=1", "YCount=1"}));
     sheet.generate();
     ASSERT_FALSE(sheet.host.shown().isEmpty());
-    EXPECT_TRUE(sheet.host.shown().first().startsWith(QStringLiteral("380: "))) << sheet.host.shown().first().toStdString();
+    EXPECT_TRUE(sheet.host.shown().first().startsWith(QStringLiteral("380: ")))
+        << sheet.host.shown().first().toStdString();
 }
 
 // Grids that never leave the page, or reach it only after many cells, or
@@ -294,22 +294,29 @@ TEST(LabelSheet, GridsOfAnySizeStampOnlyVisibleLabelsUpToTheCap)
         const char* endNumber;  // BarcodeData is 10
         QString report;         // the one report expected ("" none)
     };
-    const QString edge = QStringLiteral("Barcode Sheet: The barcode sheet reaches the edge of the page: %1 of its "
-                                        "%2 labels are not drawn and their numbers are not used.\\nSheet");
-    const QString cap = QStringLiteral("6: Overflow: a barcode sheet stamps at most 2000 labels; XCount %1 and "
-                                       "YCount %2 with XSpacing + Width %3 and YSpacing + Height %4 put more than "
-                                       "that on the page, and the labels after the first 2000 were left out\\nSheet");
+    const QString edge = QStringLiteral(
+        "Barcode Sheet: The barcode sheet reaches the edge of the page: %1 of its "
+        "%2 labels are not drawn and their numbers are not used.\\nSheet");
+    const QString cap = QStringLiteral(
+        "6: Overflow: a barcode sheet stamps at most 2000 labels; XCount %1 and "
+        "YCount %2 with XSpacing + Width %3 and YSpacing + Height %4 put more than "
+        "that on the page, and the labels after the first 2000 were left out\\nSheet");
     const QStringList fixedLabel = {"BarCodeLabelAuto=0", "BarCodeLabelWidth=2400", "BarCodeLabelHeight=1200"};
     const Case cases[] = {
-        {"zero pitch", {"XSpacing=-2400", "XCount=1e9", "YCount=1"}, 1, "10",
-         cap.arg("1000000000", "1", "0", "1300")},
-        {"negative pitch on both axes", {"XSpacing=-2400.5", "YSpacing=-1200.5", "XCount=1e9", "YCount=1e9"}, 1, "10",
+        {"zero pitch", {"XSpacing=-2400", "XCount=1e9", "YCount=1"}, 1, "10", cap.arg("1000000000", "1", "0", "1300")},
+        {"negative pitch on both axes",
+         {"XSpacing=-2400.5", "YSpacing=-1200.5", "XCount=1e9", "YCount=1e9"},
+         1,
+         "10",
          cap.arg("1000000000", "1000000000", "-0.5", "-0.5")},
         {"numbered, zero pitch", {"XSpacing=-2400", "XCount=50", "YCount=1", "BarCodeSequential=1"}, 1, "60", ""},
         {"moving away to the left",
-         QStringList{"XSpacing=-100", "Width=-2400", "XCount=1e9", "YCount=1", "BarCodeSequential=1"} + fixedLabel,
-         2, "12", edge.arg("999999998", "1000000000")},
-        {"coming from far left", {"XLeft=-100000", "XCount=1e9", "YCount=1", "BarCodeSequential=1"}, 4, "14",
+         QStringList{"XSpacing=-100", "Width=-2400", "XCount=1e9", "YCount=1", "BarCodeSequential=1"} + fixedLabel, 2,
+         "12", edge.arg("999999998", "1000000000")},
+        {"coming from far left",
+         {"XLeft=-100000", "XCount=1e9", "YCount=1", "BarCodeSequential=1"},
+         4,
+         "14",
          edge.arg("999999996", "1000000000")},
     };
     for (const Case& c : cases) {
@@ -343,16 +350,17 @@ TEST(LabelSheet, OversizedSurfacesAreRefusedNamingTheKey)
         QStringList keys;
         const char* start;  // of the first report
     };
-    for (const Case& c : {Case{{"BarCodeSymbol=code39", "BarCodeHeight=9000"},
-                               "380: Invalid property value: BarCodeHeight 9000 makes a Code 39 symbol of about"},
-                          Case{{"BarCodeSymbol=code39", "BarCodeHeight=-5"},
-                               "380: Invalid property value: BarCodeHeight -5: a bar height cannot be negative"},
-                          Case{{"Width=2000000", "XSpacing=-1999000"},
-                               "380: Invalid property value: Width 2000000, Height 1200 make a surface of"},
-                          Case{{"BarCodeLabelAuto=0", "BarCodeLabelWidth=90000", "BarCodeLabelHeight=90000"},
-                               "380: Invalid property value: BarCodeLabelWidth 90000, BarCodeLabelHeight 90000 make"},
-                          Case{{"BarCodeLabelAuto=0", "BarCodeObjectWidth=-3"},
-                               "380: Invalid property value: BarCodeObjectWidth -3, BarCodeObjectHeight 1100: a size cannot"}}) {
+    for (const Case& c :
+         {Case{{"BarCodeSymbol=code39", "BarCodeHeight=9000"},
+               "380: Invalid property value: BarCodeHeight 9000 makes a Code 39 symbol of about"},
+          Case{{"BarCodeSymbol=code39", "BarCodeHeight=-5"},
+               "380: Invalid property value: BarCodeHeight -5: a bar height cannot be negative"},
+          Case{{"Width=2000000", "XSpacing=-1999000"},
+               "380: Invalid property value: Width 2000000, Height 1200 make a surface of"},
+          Case{{"BarCodeLabelAuto=0", "BarCodeLabelWidth=90000", "BarCodeLabelHeight=90000"},
+               "380: Invalid property value: BarCodeLabelWidth 90000, BarCodeLabelHeight 90000 make"},
+          Case{{"BarCodeLabelAuto=0", "BarCodeObjectWidth=-3"},
+               "380: Invalid property value: BarCodeObjectWidth -3, BarCodeObjectHeight 1100: a size cannot"}}) {
         const QString keys = c.keys.join(' ');
         Sheet sheet(sheetSection(c.keys + QStringList{"BarCodeSequential=1"}));
         sheet.generate();

@@ -8,9 +8,9 @@
 #include "sheet_host.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {

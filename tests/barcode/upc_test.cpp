@@ -61,8 +61,7 @@ TEST(UPC, DrawsTheStandardModules)
         PixelSurface s;
         const Drawn d = draw(QLatin1String(data), s);
         const QString twelve = QLatin1String(data) + QString::number(d.check);
-        EXPECT_EQ(withoutTrailingSpace(runModules(d.image, 400, 250, d.image.width(), 15)),
-                  upcaStandardModules(twelve))
+        EXPECT_EQ(withoutTrailingSpace(runModules(d.image, 400, 250, d.image.width(), 15)), upcaStandardModules(twelve))
             << data;
     }
 }

@@ -21,7 +21,7 @@ void expectFormats(const std::vector<FormatCase>& cases)
     }
 }
 
-const QDate kDay(2026, 12, 8);           // a Tuesday
+const QDate kDay(2026, 12, 8);  // a Tuesday
 const QTime kAfternoon(13, 5, 9);
 const QDateTime kMoment(kDay, kAfternoon);
 
@@ -29,7 +29,7 @@ TEST(FormatTest, DigitPlaceholdersAndDecimals)
 {
     expectFormats({
         {3.14159, "0.00", "3.14"},
-        {2.675, "0.00", "2.68"},          // rounded half away from zero on the decimal value
+        {2.675, "0.00", "2.68"},  // rounded half away from zero on the decimal value
         {-2.5, "0", "-3"},
         {0.5, "0", "1"},
         {0.005, "0.00", "0.01"},
@@ -42,7 +42,7 @@ TEST(FormatTest, DigitPlaceholdersAndDecimals)
         {123, "#", "123"},
         {1.5, "0.0#", "1.5"},
         {1.25, "0.0#", "1.25"},
-        {-0.001, "0.00", "0.00"},         // no sign when every shown digit is zero
+        {-0.001, "0.00", "0.00"},  // no sign when every shown digit is zero
         {1e20, "0", "100000000000000000000"},
         {1.0 / 3, "0.00000000000000000", "0.33333333333333300"},
         {5551234567.0, "(000) 000-0000", "(555) 123-4567"},
@@ -56,12 +56,12 @@ TEST(FormatTest, ThousandsSeparatorAndScaling)
         {0, "#,##0", "0"},
         {999, "#,##0", "999"},
         {1000, "#,##0", "1,000"},
-        {999999.995, "#,##0.00", "1,000,000.00"},   // the carry opens a new group
+        {999999.995, "#,##0.00", "1,000,000.00"},  // the carry opens a new group
         {-1234.5, "#,##0.0", "-1,234.5"},
         {1234567, "#,##0,", "1,235"},
         {1234567890, "#,##0,,", "1,235"},
         {1234567, "0,.0", "1234.6"},
-        {5, ",0", ",5"},                  // a comma before every placeholder is literal text
+        {5, ",0", ",5"},  // a comma before every placeholder is literal text
     });
 }
 
@@ -71,9 +71,9 @@ TEST(FormatTest, SectionsPercentScientificAndLiterals)
         {-5, "0;(0)", "(5)"},
         {5, "0;(0)", "5"},
         {0, "0;-0;zero", "zero"},
-        {0.001, "0;-0;zero", "0"},        // the zero section is for zero itself
+        {0.001, "0;-0;zero", "0"},  // the zero section is for zero itself
         {-0.001, "0.00;(0.00)", "(0.00)"},
-        {-12, "0;;zero", "-12"},          // an empty negative section falls back to the first, signed
+        {-12, "0;;zero", "-12"},  // an empty negative section falls back to the first, signed
         {0.256, "0.0%", "25.6%"},
         {12345, "0.00E+00", "1.23E+04"},
         {12345, "0.00e+00", "1.23e+04"},
@@ -143,8 +143,8 @@ TEST(FormatTest, DatePatterns)
         {kDay, "w", "3"},
         {kDay, "y", "342"},
         {kDay, "ww", "50"},
-        {QDate(2026, 1, 3), "ww", "1"},   // Saturday: still the week of 1 January
-        {QDate(2026, 1, 4), "ww", "2"},   // Sunday starts week 2
+        {QDate(2026, 1, 3), "ww", "1"},  // Saturday: still the week of 1 January
+        {QDate(2026, 1, 4), "ww", "2"},  // Sunday starts week 2
         {kDay, "ddddd", "12/8/2026"},
         {kDay, "dddddd", "Tuesday, December 8, 2026"},
         {kDay, "\\d\\a\\y d", "day 8"},
@@ -159,18 +159,18 @@ TEST(FormatTest, TimePatternsAndTheMinutesRule)
         {kAfternoon, "hh:mm:ss AM/PM", "01:05:09 PM"},
         {kAfternoon, "h:mm", "13:05"},
         {kAfternoon, "h:m:s", "13:5:9"},
-        {kAfternoon, "hh \"h\" mm", "13 h 05"},   // literal text between hour and minutes
-        {kAfternoon, "mm", "12"},                  // no hour before: the month (30 Dec 1899)
+        {kAfternoon, "hh \"h\" mm", "13 h 05"},  // literal text between hour and minutes
+        {kAfternoon, "mm", "12"},                // no hour before: the month (30 Dec 1899)
         {kAfternoon, "hh:nn", "13:05"},
         {kMoment, "yyyy-mm-dd hh:nn", "2026-12-08 13:05"},
         {kMoment, "mm/dd/yyyy h:mm", "12/08/2026 13:05"},
-        {kMoment, "h mmmm", "13 December"},        // only m and mm become minutes
+        {kMoment, "h mmmm", "13 December"},  // only m and mm become minutes
         {QTime(0, 5), "h:mm a/p", "12:05 a"},
         {QTime(12, 0), "h AM/PM", "12 PM"},
         {QTime(0, 0), "hh am/pm", "12 am"},
         {QTime(23, 0), "h A/P", "11 P"},
         {QTime(23, 0), "h AMPM", "11 PM"},
-        {QTime(13, 5, 9, 999), "ss", "09"},        // milliseconds are dropped, not rounded
+        {QTime(13, 5, 9, 999), "ss", "09"},  // milliseconds are dropped, not rounded
         {kMoment, "ttttt", "1:05:09 PM"},
         {kMoment, "c", "12/8/2026 1:05:09 PM"},
     });
@@ -255,7 +255,8 @@ TEST(FormatTest, ControlCharactersInPatternsAreLiterals)
         {QString("abc"), soh + "@" + soh + "\"q\"@@" + soh, soh + "a" + soh + "qbc" + soh},
         {3.5, soh, soh},
         {QString("abc"), soh, QStringLiteral("abc")},  // text meets a pattern of literals unchanged
-        {QString("abc"), QString(QChar(1)) + QChar(2) + QChar(0) + ">@@@", QString(QChar(1)) + QChar(2) + QChar(0) + "ABC"},
+        {QString("abc"), QString(QChar(1)) + QChar(2) + QChar(0) + ">@@@",
+         QString(QChar(1)) + QChar(2) + QChar(0) + "ABC"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Format(c.value, c.pattern), c.expected) << c.pattern.toStdString();

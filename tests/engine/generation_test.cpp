@@ -29,7 +29,8 @@ TEST(GenerationWalk, OnlyEnabledOneSectionsAreDrawn)
     files.use(host,
               "[NoKey]\nXLeft=100\nYTop=100\n"
               "[Zero]\nEnabled=0\nXLeft=100\nYTop=1000\n"
-              "[Two]\nEnabled=2\nXLeft=100\nYTop=2000\n" + kQuietPreview,
+              "[Two]\nEnabled=2\nXLeft=100\nYTop=2000\n" +
+                  kQuietPreview,
               "[NoKey]\nData=A\n[Zero]\nData=B\n[Two]\nData=C\n");
     host.guides = host.adjusters = true;
     host.driver.PreviewGenerate();
@@ -58,8 +59,8 @@ TEST(GenerationWalk, PlainTextIsPrintedAtItsPosition)
     host.driver.PreviewGenerate();
     const QRect ink = inkBounds(host.canvas().retainedImage());
     ASSERT_FALSE(ink.isNull());
-    EXPECT_NEAR(ink.left(), 20, 2);   // 300 twips
-    EXPECT_GE(ink.top(), 30);         // 450 twips: the cell top, glyphs a little lower
+    EXPECT_NEAR(ink.left(), 20, 2);  // 300 twips
+    EXPECT_GE(ink.top(), 30);        // 450 twips: the cell top, glyphs a little lower
     EXPECT_LT(ink.top(), 40);
     EXPECT_EQ(host.canvas().Tag(), host.layout);
 }
@@ -83,7 +84,8 @@ TEST(GenerationWalk, KeptMembersSurviveAndResetMembersReturn)
     Files files;
     files.use(host,
               "[A]\nEnabled=1\nXLeft=15\nYTop=15\nAngle=90\nFontSize=30\nBF=B\nDrawWidth=3\n"
-              "[B]\nEnabled=1\nXLeft=15\nYTop=1500\n" + kQuietPreview,
+              "[B]\nEnabled=1\nXLeft=15\nYTop=1500\n" +
+                  kQuietPreview,
               "[A]\nData=A\n[B]\nData=B\n");
     host.driver.PreviewGenerate();
     const FieldRecord& r = host.driver.record();
@@ -113,8 +115,7 @@ TEST(GenerationWalk, TextStaysBlackWhileWatermarkUsesTheFieldColour)
     EXPECT_EQ(countPixels(page, 0xFF0000), 0);
 
     TestHost near;
-    files.use(near, "[T]\nEnabled=1\nXLeft=20\nYTop=20\nForecolor=255\nFontSize=20\n" + kQuietPreview,
-              "[T]\nData=\n");
+    files.use(near, "[T]\nEnabled=1\nXLeft=20\nYTop=20\nForecolor=255\nFontSize=20\n" + kQuietPreview, "[T]\nData=\n");
     near.watermarkText = QStringLiteral("WWWW");
     near.driver.PreviewGenerate();
     const QImage stamped = near.canvas().retainedImage();
@@ -179,8 +180,7 @@ TEST(GenerationWalk, TypeIsComparedWithItsCase)
     // "line" in lower case is not a kind of its own: its data is printed.
     TestHost host;
     Files files;
-    files.use(host, "[L]\nEnabled=1\nType=rSetN\nXLeft=150\nYTop=150\nBuffer=x\n" + kQuietPreview,
-              "[L]\nData=plain\n");
+    files.use(host, "[L]\nEnabled=1\nType=rSetN\nXLeft=150\nYTop=150\nBuffer=x\n" + kQuietPreview, "[L]\nData=plain\n");
     host.driver.PreviewGenerate();
     EXPECT_TRUE(host.shown().isEmpty());
     EXPECT_FALSE(inkBounds(host.canvas().retainedImage()).isNull());
@@ -202,14 +202,14 @@ TEST(GenerationWalk, PositionsWithoutADeviceCoordinateAreReportedAndThePageGoesO
     for (const Case& c : cases) {
         TestHost host;
         Files files;
-        files.use(host,
-                  QByteArray("[Far]\nEnabled=1\n") + c.keys + "[Near]\nEnabled=1\nXLeft=300\nYTop=450\n" +
-                      kQuietPreview,
-                  "[Far]\nData=far\n[Near]\nData=Hello\n");
+        files.use(
+            host,
+            QByteArray("[Far]\nEnabled=1\n") + c.keys + "[Near]\nEnabled=1\nXLeft=300\nYTop=450\n" + kQuietPreview,
+            "[Far]\nData=far\n[Near]\nData=Hello\n");
         host.watermarkText = QStringLiteral("W");
         host.driver.PreviewGenerate();
-        const QString report =
-            QStringLiteral("6: Overflow: %1 is beyond the range of device coordinates\\nFar").arg(QLatin1String(c.number));
+        const QString report = QStringLiteral("6: Overflow: %1 is beyond the range of device coordinates\\nFar")
+                                   .arg(QLatin1String(c.number));
         EXPECT_TRUE(host.shown().contains(report)) << c.number << ": " << host.shown().join('\n').toStdString();
         for (const QString& shown : host.shown())
             EXPECT_TRUE(shown.endsWith(QStringLiteral("\\nFar"))) << shown.toStdString();

@@ -156,23 +156,22 @@ TEST_F(IniFileHandlerTest, ReadsValuesByTheReadingRules)
         const char* key;
         const char* expected;
     } const cases[] = {
-        {"Heading", "XLeft", "2.5"},            // blanks around name, '=' and value trimmed
-        {"heading", "XLEFT", "2.5"},            // names without regard to case; first key wins
-        {" Heading ", " XLeft ", "2.5"},        // selected names are trimmed too
-        {"Heading", "Data", "Total  due"},      // inner blanks kept
+        {"Heading", "XLeft", "2.5"},        // blanks around name, '=' and value trimmed
+        {"heading", "XLEFT", "2.5"},        // names without regard to case; first key wins
+        {" Heading ", " XLeft ", "2.5"},    // selected names are trimmed too
+        {"Heading", "Data", "Total  due"},  // inner blanks kept
         {"Heading", "Empty", ""},
-        {"Heading", "Second", ""},              // keys of a repeated section are not seen
-        {"Heading", "Hidden", ""},              // comment
-        {"Heading", "just some words", ""},     // line without '='
-        {"Heading", "Orphan", ""},              // key before the first section
+        {"Heading", "Second", ""},           // keys of a repeated section are not seen
+        {"Heading", "Hidden", ""},           // comment
+        {"Heading", "just some words", ""},  // line without '='
+        {"Heading", "Orphan", ""},           // key before the first section
         {"Logo", "Type", "Logo"},
         {"Total", "Format", "#,##0.00"},
         {"Missing", "Type", ""},
         {"Logo", "Missing", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(read(path, c.section, c.key), QString::fromUtf8(c.expected))
-            << "[" << c.section << "] " << c.key;
+        EXPECT_EQ(read(path, c.section, c.key), QString::fromUtf8(c.expected)) << "[" << c.section << "] " << c.key;
 }
 
 TEST_F(IniFileHandlerTest, MissingFileReadsEmptyAndIsNotCreated)
@@ -194,32 +193,22 @@ TEST_F(IniFileHandlerTest, WritesChangeOnlyWhatTheyMust)
         const char* value;
         QByteArray after;
     } const cases[] = {
-        {"existing key keeps its layout and CRLF",
-         "; layout\r\n[A]\r\nXLeft = 2 \r\nYTop=1\r\n",
-         "a", "xleft", "3.25",
+        {"existing key keeps its layout and CRLF", "; layout\r\n[A]\r\nXLeft = 2 \r\nYTop=1\r\n", "a", "xleft", "3.25",
          "; layout\r\n[A]\r\nXLeft = 3.25\r\nYTop=1\r\n"},
-        {"empty value is filled in",
-         "[A]\nKey=\nNext=1\n", "A", "Key", "v", "[A]\nKey=v\nNext=1\n"},
-        {"first of duplicate keys and sections is changed",
-         "[A]\nK=1\nK=2\n[A]\nK=3\n", "A", "K", "9", "[A]\nK=9\nK=2\n[A]\nK=3\n"},
-        {"new key after the last key line of its section",
-         "[A]\r\nX=1\r\n; about B\r\n\r\n[B]\r\nY=2\r\n", "A", "New", "n",
-         "[A]\r\nX=1\r\nNew=n\r\n; about B\r\n\r\n[B]\r\nY=2\r\n"},
-        {"new key of a section without keys goes under its header",
-         "[A]\n; nothing yet\n[B]\n", "a", "K", "v", "[A]\nK=v\n; nothing yet\n[B]\n"},
-        {"new key when the last line has no line break",
-         "[A]\r\nX=1", "A", "Y", "2", "[A]\r\nX=1\r\nY=2"},
-        {"new section at the end with the file's line break",
-         "[A]\r\nX=1\r\n; trailing comment", "New Field", "XLeft", "4",
-         "[A]\r\nX=1\r\n; trailing comment\r\n[New Field]\r\nXLeft=4\r\n"},
-        {"new file",
-         "", "Field", "Data", "hello", "[Field]\nData=hello\n"},
-        {"CR alone ends lines: existing key",
-         "[A]\rX=1\r[B]\rY=2", "b", "y", "5", "[A]\rX=1\r[B]\rY=5"},
-        {"CR alone ends lines: new key keeps the CR",
-         "[A]\rX=1\r[B]\rY=2", "A", "Z", "3", "[A]\rX=1\rZ=3\r[B]\rY=2"},
-        {"CR alone ends lines: new section",
-         "[A]\rX=1\r", "C", "K", "v", "[A]\rX=1\r[C]\rK=v\r"},
+        {"empty value is filled in", "[A]\nKey=\nNext=1\n", "A", "Key", "v", "[A]\nKey=v\nNext=1\n"},
+        {"first of duplicate keys and sections is changed", "[A]\nK=1\nK=2\n[A]\nK=3\n", "A", "K", "9",
+         "[A]\nK=9\nK=2\n[A]\nK=3\n"},
+        {"new key after the last key line of its section", "[A]\r\nX=1\r\n; about B\r\n\r\n[B]\r\nY=2\r\n", "A", "New",
+         "n", "[A]\r\nX=1\r\nNew=n\r\n; about B\r\n\r\n[B]\r\nY=2\r\n"},
+        {"new key of a section without keys goes under its header", "[A]\n; nothing yet\n[B]\n", "a", "K", "v",
+         "[A]\nK=v\n; nothing yet\n[B]\n"},
+        {"new key when the last line has no line break", "[A]\r\nX=1", "A", "Y", "2", "[A]\r\nX=1\r\nY=2"},
+        {"new section at the end with the file's line break", "[A]\r\nX=1\r\n; trailing comment", "New Field", "XLeft",
+         "4", "[A]\r\nX=1\r\n; trailing comment\r\n[New Field]\r\nXLeft=4\r\n"},
+        {"new file", "", "Field", "Data", "hello", "[Field]\nData=hello\n"},
+        {"CR alone ends lines: existing key", "[A]\rX=1\r[B]\rY=2", "b", "y", "5", "[A]\rX=1\r[B]\rY=5"},
+        {"CR alone ends lines: new key keeps the CR", "[A]\rX=1\r[B]\rY=2", "A", "Z", "3", "[A]\rX=1\rZ=3\r[B]\rY=2"},
+        {"CR alone ends lines: new section", "[A]\rX=1\r", "C", "K", "v", "[A]\rX=1\r[C]\rK=v\r"},
     };
     for (const Case& c : cases) {
         const QString path = writeFile(dir, QStringLiteral("w.ini"), c.before);
@@ -453,8 +442,8 @@ TEST_F(IniFileHandlerTest, WriteRejectsNamesAndTextsThatWouldNotReadBack)
         const char* key;
         const char* value;
     } const cases[] = {
-        {"", "X", "1"}, {"A", " ", "1"}, {"A", "X=Y", "1"}, {"A", ";X", "1"},
-        {"A", "X", "two\nlines"}, {"A\r\nB", "X", "1"},
+        {"", "X", "1"},   {"A", " ", "1"},          {"A", "X=Y", "1"},
+        {"A", ";X", "1"}, {"A", "X", "two\nlines"}, {"A\r\nB", "X", "1"},
     };
     for (const Case& c : cases) {
         try {
@@ -516,16 +505,13 @@ TEST_F(IniFileHandlerTest, EncodingAndByteOrderMarkSurviveWrites)
         const char* value;
         QByteArray after;
     } const cases[] = {
-        {"Latin-1 stays Latin-1", "[S]\nName=M\xFCller\n", "K\xC3\xB6ln",
-         "[S]\nName=M\xFCller\nCity=K\xF6ln\n"},
+        {"Latin-1 stays Latin-1", "[S]\nName=M\xFCller\n", "K\xC3\xB6ln", "[S]\nName=M\xFCller\nCity=K\xF6ln\n"},
         {"UTF-8 with its mark", "\xEF\xBB\xBF[S]\nName=M\xC3\xBCller\n", "K\xC3\xB6ln",
          "\xEF\xBB\xBF[S]\nName=M\xC3\xBCller\nCity=K\xC3\xB6ln\n"},
-        {"Windows-1252 keeps its euro sign, dash and quotes",
-         "[S]\nName=M\xFCller\nNote=\x80 \x96 \x93q\x94\n", "\xE2\x82\xAC\xE2\x80\x93",
-         "[S]\nName=M\xFCller\nNote=\x80 \x96 \x93q\x94\nCity=\x80\x96\n"},
-        {"Windows-1252 that meets a character it cannot hold becomes UTF-8",
-         "[S]\nName=M\xFCller\nNote=\x80\n", "\xCE\xA9",
-         "[S]\nName=M\xC3\xBCller\nNote=\xE2\x82\xAC\nCity=\xCE\xA9\n"},
+        {"Windows-1252 keeps its euro sign, dash and quotes", "[S]\nName=M\xFCller\nNote=\x80 \x96 \x93q\x94\n",
+         "\xE2\x82\xAC\xE2\x80\x93", "[S]\nName=M\xFCller\nNote=\x80 \x96 \x93q\x94\nCity=\x80\x96\n"},
+        {"Windows-1252 that meets a character it cannot hold becomes UTF-8", "[S]\nName=M\xFCller\nNote=\x80\n",
+         "\xCE\xA9", "[S]\nName=M\xC3\xBCller\nNote=\xE2\x82\xAC\nCity=\xCE\xA9\n"},
         {"UTF-16 little endian with its mark", utf16(u"[S]\r\nName=M\u00FCller\r\n", true), "\xCE\xA9",
          utf16(u"[S]\r\nName=M\u00FCller\r\nCity=\u03A9\r\n", true)},
         {"UTF-16 big endian with its mark", utf16(u"[S]\nName=M\u00FCller\n", false), "K\xC3\xB6ln",
@@ -560,10 +546,11 @@ TEST_F(IniFileHandlerTest, FilesThatAreNotTextAreError75OnEveryAccess)
 
     const QString utf16Nul = writeFile(dir, QStringLiteral("utf16.ini"), QByteArray("\xFF\xFE[\0A\0]\0\0\0", 10));
 
-    const std::pair<QString, const char*> files[] = {
-        {binaryPath, "is not a text file"}, {hugePath, "is larger than 32 MB"},
-        {pipePath, "is not a regular file"}, {QStringLiteral("/dev/null"), "is not a regular file"},
-        {utf16Nul, "is not a text file"}};
+    const std::pair<QString, const char*> files[] = {{binaryPath, "is not a text file"},
+                                                     {hugePath, "is larger than 32 MB"},
+                                                     {pipePath, "is not a regular file"},
+                                                     {QStringLiteral("/dev/null"), "is not a regular file"},
+                                                     {utf16Nul, "is not a text file"}};
     for (const auto& [path, reason] : files) {
         IniFileHandler ini;
         ini.Path(path);

@@ -5,9 +5,9 @@
 #include "support/test_support.h"
 #include "test_host.h"
 
+#include <gtest/gtest.h>
 #include <QListWidget>
 #include <QTableWidget>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -15,8 +15,8 @@ namespace {
 const QByteArray kQuietPreview = "[Preview]\nPrintAfterGenerate=0\nCopyToClipboard=0\n";
 
 constexpr QRgb kWhite = 0xFFFFFF;
-constexpr QRgb kRed = 0xFF0000;    // colour number 255
-constexpr QRgb kBlue = 0x0000FF;   // colour number 16711680
+constexpr QRgb kRed = 0xFF0000;   // colour number 255
+constexpr QRgb kBlue = 0x0000FF;  // colour number 16711680
 
 // A 400 × 300 pixel page in a user scale of 40 × 30 units: one unit is ten
 // pixels, so (1, 1) is pixel (10, 10).
@@ -63,9 +63,9 @@ TEST(ShapeFields, BFLettersChooseOutlineFilledOrLine)
     // A shape from (1, 1) to (5, 4): pixels (10, 10) to (50, 40).
     struct Case {
         const char* bf;
-        bool topRight;   // corner of a box, off the diagonal
-        bool interior;   // inside the box, off the diagonal
-        bool diagonal;   // on the straight line
+        bool topRight;  // corner of a box, off the diagonal
+        bool interior;  // inside the box, off the diagonal
+        bool diagonal;  // on the straight line
     };
     const Case cases[] = {
         {"BF", true, false, false}, {"B", true, false, false}, {"F", true, true, true},
@@ -73,8 +73,10 @@ TEST(ShapeFields, BFLettersChooseOutlineFilledOrLine)
     };
     for (const Case& c : cases) {
         Page page;
-        const QImage image = page.run("[F]\nEnabled=1\nType=Line\nXLeft=1\nYTop=1\nWidth=5\nHeight=4\nForecolor=255\n"
-                                      "BF=" + QByteArray(c.bf) + "\n");
+        const QImage image = page.run(
+            "[F]\nEnabled=1\nType=Line\nXLeft=1\nYTop=1\nWidth=5\nHeight=4\nForecolor=255\n"
+            "BF=" +
+            QByteArray(c.bf) + "\n");
         EXPECT_EQ(at(image, 50, 10) == kRed, c.topRight) << c.bf;
         EXPECT_EQ(at(image, 18, 35) == kRed, c.interior) << c.bf;
         EXPECT_EQ(at(image, 30, 25) == kRed, c.diagonal) << c.bf;
@@ -86,9 +88,8 @@ TEST(ShapeFields, CircleRadiusAndColour)
 {
     for (const char* bf : {"", "B"}) {
         Page page;
-        const QImage image =
-            page.run("[F]\nEnabled=1\nType=Circle\nXLeft=20\nYTop=15\nWidth=5\nForecolor=16711680\nBF=" +
-                     QByteArray(bf) + "\n");
+        const QImage image = page.run(
+            "[F]\nEnabled=1\nType=Circle\nXLeft=20\nYTop=15\nWidth=5\nForecolor=16711680\nBF=" + QByteArray(bf) + "\n");
         const QRect ink = inkBounds(image);
         EXPECT_NEAR(ink.left(), 150, 1) << bf;
         EXPECT_NEAR(ink.right(), 250, 1) << bf;
@@ -106,16 +107,18 @@ TEST(ShapeFields, HugeShapesNeitherHangNorFail)
     Page page;
     // A pen 10000 pixels wide covers the whole page; a circle of radius 1e9
     // units (1e10 pixels) has no device size: that field alone reports it.
-    const QImage wide = page.run("[F]\nEnabled=1\nType=Line\nXLeft=1\nYTop=1\nWidth=5\nHeight=1\nDrawWidth=10000\n"
-                                 "Forecolor=255\n[G]\nEnabled=1\nType=Circle\nXLeft=20\nYTop=15\nWidth=1e9\n"
-                                 "DrawWidth=10000\nForecolor=16711680\n");
+    const QImage wide = page.run(
+        "[F]\nEnabled=1\nType=Line\nXLeft=1\nYTop=1\nWidth=5\nHeight=1\nDrawWidth=10000\n"
+        "Forecolor=255\n[G]\nEnabled=1\nType=Circle\nXLeft=20\nYTop=15\nWidth=1e9\n"
+        "DrawWidth=10000\nForecolor=16711680\n");
     EXPECT_EQ(page.host.shown(),
               QStringList{QStringLiteral("6: Overflow: 1000000000 is beyond the range of device coordinates\\nG")});
     EXPECT_EQ(countPixels(wide, kRed), 400 * 300);
 
     Page circle;
-    const QImage big = circle.run("[G]\nEnabled=1\nType=Circle\nXLeft=20\nYTop=15\nWidth=100000\nDrawWidth=10000\n"
-                                  "Forecolor=16711680\n");
+    const QImage big = circle.run(
+        "[G]\nEnabled=1\nType=Circle\nXLeft=20\nYTop=15\nWidth=100000\nDrawWidth=10000\n"
+        "Forecolor=16711680\n");
     EXPECT_TRUE(circle.host.shown().isEmpty());
     EXPECT_TRUE(inkBounds(big).isNull());
 }
@@ -147,8 +150,9 @@ TEST(PictureFields, ComponentPictures)
     // Logo keeps its natural size whatever Width and Height say.
     page.host.componentPictures[QStringLiteral("Logo")] = logo;
     page.host.componentPictures[QStringLiteral("Picture3")] = logo;
-    const QImage image = page.run("[L]\nEnabled=1\nType=Logo\nXLeft=1\nYTop=1\nWidth=10\nHeight=10\n"
-                                  "[P]\nEnabled=1\nType=Picture3\nXLeft=20\nYTop=1\nWidth=10\nHeight=5\n");
+    const QImage image = page.run(
+        "[L]\nEnabled=1\nType=Logo\nXLeft=1\nYTop=1\nWidth=10\nHeight=10\n"
+        "[P]\nEnabled=1\nType=Picture3\nXLeft=20\nYTop=1\nWidth=10\nHeight=5\n");
     EXPECT_TRUE(page.host.shown().isEmpty());
     EXPECT_EQ(inkBounds(image.copy(0, 0, 190, 300)), QRect(10, 10, 24, 16));
     EXPECT_EQ(inkBounds(image.copy(190, 0, 210, 300)), QRect(10, 10, 100, 50));
@@ -158,9 +162,11 @@ TEST(PictureFields, UnsetComponentPicturesDrawAndReportNothing)
 {
     Page page;
     // Logo draws nothing while unset, even when Picture1 is set.
-    page.host.componentPictures[QStringLiteral("Picture1")] = LoadPicture(dataPath(QStringLiteral("pictures_logo.png")));
-    const QImage image = page.run("[A]\nEnabled=1\nType=Picture2\nXLeft=1\nYTop=1\n"
-                                  "[B]\nEnabled=1\nType=Logo\nXLeft=5\nYTop=5\nRasterOp=&HCC0020\n");
+    page.host.componentPictures[QStringLiteral("Picture1")] =
+        LoadPicture(dataPath(QStringLiteral("pictures_logo.png")));
+    const QImage image = page.run(
+        "[A]\nEnabled=1\nType=Picture2\nXLeft=1\nYTop=1\n"
+        "[B]\nEnabled=1\nType=Logo\nXLeft=5\nYTop=5\nRasterOp=&HCC0020\n");
     EXPECT_TRUE(page.host.shown().isEmpty());
     EXPECT_TRUE(inkBounds(image).isNull());
 }
@@ -174,12 +180,12 @@ TEST(PictureFields, Picture1CombinesByItsRasterOp)
         QRgb overBox, overWhite;
     };
     const Case cases[] = {
-        {"&H8800C6", source & box, source},                       // SRCAND
-        {"&HEE0086", source | box, kWhite},                       // SRCPAINT
-        {"&H660046", source ^ box, source ^ kWhite},              // SRCINVERT
-        {"&H330008", ~source & 0xFFFFFF, ~source & 0xFFFFFF},     // NOTSRCCOPY
-        {"&HCC0020", source, source},                             // SRCCOPY
-        {"0", 0x000000, 0x000000},  // the kept value when no field set one: all bits cleared
+        {"&H8800C6", source & box, source},                    // SRCAND
+        {"&HEE0086", source | box, kWhite},                    // SRCPAINT
+        {"&H660046", source ^ box, source ^ kWhite},           // SRCINVERT
+        {"&H330008", ~source & 0xFFFFFF, ~source & 0xFFFFFF},  // NOTSRCCOPY
+        {"&HCC0020", source, source},                          // SRCCOPY
+        {"0", 0x000000, 0x000000},                             // the kept value when no field set one: all bits cleared
     };
     for (const Case& c : cases) {
         Page page;
@@ -188,9 +194,9 @@ TEST(PictureFields, Picture1CombinesByItsRasterOp)
         page.host.componentPictures[QStringLiteral("Picture1")] = Picture(picture);
         // The box's colour as a colour number: red + 256·green + 65536·blue.
         const QByteArray boxColour = QByteArray::number(0xAAC33C);
-        const QImage image = page.run("[Box]\nEnabled=1\nType=Line\nBF=F\nXLeft=1\nYTop=1\nWidth=2\nHeight=3\nForecolor=" +
-                                      boxColour + "\n[P]\nEnabled=1\nType=Picture1\nXLeft=1\nYTop=1\nRasterOp=" +
-                                      QByteArray(c.rasterOp) + "\n");
+        const QImage image =
+            page.run("[Box]\nEnabled=1\nType=Line\nBF=F\nXLeft=1\nYTop=1\nWidth=2\nHeight=3\nForecolor=" + boxColour +
+                     "\n[P]\nEnabled=1\nType=Picture1\nXLeft=1\nYTop=1\nRasterOp=" + QByteArray(c.rasterOp) + "\n");
         EXPECT_TRUE(page.host.shown().isEmpty()) << c.rasterOp;
         EXPECT_EQ(at(image, 15, 15), c.overBox) << c.rasterOp;
         EXPECT_EQ(at(image, 25, 15), c.overWhite) << c.rasterOp;
@@ -205,8 +211,9 @@ TEST(PictureFields, RasterOpIsKeptFromAnEarlierField)
     picture.fill(0x00FF00);
     page.host.componentPictures[QStringLiteral("Picture1")] = Picture(picture);
     // The first field sets SRCINVERT; the second, without RasterOp, uses it too.
-    const QImage image = page.run("[A]\nEnabled=1\nType=Picture1\nXLeft=1\nYTop=1\nRasterOp=&H660046\n"
-                                  "[B]\nEnabled=1\nType=Picture1\nXLeft=5\nYTop=1\n");
+    const QImage image = page.run(
+        "[A]\nEnabled=1\nType=Picture1\nXLeft=1\nYTop=1\nRasterOp=&H660046\n"
+        "[B]\nEnabled=1\nType=Picture1\nXLeft=5\nYTop=1\n");
     EXPECT_EQ(at(image, 15, 15), 0xFF00FFu);
     EXPECT_EQ(at(image, 55, 15), 0xFF00FFu);
 }
@@ -216,9 +223,10 @@ TEST(PictureFields, LabelsPaintSixCellsAtTheirColumns)
     Page page;
     const QString file = page.solidPicture(QStringLiteral("cell.png"), QSize(3, 3), kRed);
     // Cells of 4 × 2 units, 1 unit apart across and down, from (1, 1).
-    const QImage image = page.run("[F]\nEnabled=1\nType=Labels\nXLeft=1\nYTop=1\nXCount=3\nYCount=2\nWidth=4\n"
-                                  "XSpacing=1\nHeight=2\nYSpacing=1\n",
-                                  "[F]\nData=" + file.toUtf8() + "\n");
+    const QImage image = page.run(
+        "[F]\nEnabled=1\nType=Labels\nXLeft=1\nYTop=1\nXCount=3\nYCount=2\nWidth=4\n"
+        "XSpacing=1\nHeight=2\nYSpacing=1\n",
+        "[F]\nData=" + file.toUtf8() + "\n");
     EXPECT_TRUE(page.host.shown().isEmpty());
     EXPECT_EQ(countPixels(image, kRed), 6 * 40 * 20);
     for (int column : {10, 60, 110})
@@ -240,9 +248,11 @@ TEST(PictureFields, LabelsCountsAreCutToWholeCells)
     for (const Case& c : cases) {
         Page page;
         const QString file = page.solidPicture(QStringLiteral("cell.png"), QSize(2, 2), kRed);
-        const QImage image = page.run("[F]\nEnabled=1\nType=Labels\nXLeft=1\nYTop=1\nWidth=2\nHeight=2\nXSpacing=1\n"
-                                      "YSpacing=1\n" + QByteArray(c.counts),
-                                      "[F]\nData=" + file.toUtf8() + "\n");
+        const QImage image = page.run(
+            "[F]\nEnabled=1\nType=Labels\nXLeft=1\nYTop=1\nWidth=2\nHeight=2\nXSpacing=1\n"
+            "YSpacing=1\n" +
+                QByteArray(c.counts),
+            "[F]\nData=" + file.toUtf8() + "\n");
         EXPECT_EQ(countPixels(image, kRed), c.cells * 20 * 20) << c.counts;
     }
 }
@@ -266,8 +276,8 @@ TEST(PictureFields, HugeLabelsGridsStopAtTheCanvas)
     for (const Case& c : cases) {
         Page page;
         const QString file = page.solidPicture(QStringLiteral("cell.png"), QSize(2, 2), kRed);
-        const QImage image = page.run("[F]\nEnabled=1\nType=Labels\n" + QByteArray(c.keys),
-                                      "[F]\nData=" + file.toUtf8() + "\n");
+        const QImage image =
+            page.run("[F]\nEnabled=1\nType=Labels\n" + QByteArray(c.keys), "[F]\nData=" + file.toUtf8() + "\n");
         EXPECT_GT(countPixels(image, kRed), 0) << c.keys;
         if (c.capped)
             EXPECT_EQ(page.host.shown(),
@@ -279,9 +289,10 @@ TEST(PictureFields, HugeLabelsGridsStopAtTheCanvas)
     // Every cell the page shows is painted: the whole page is red.
     Page full;
     const QString file = full.solidPicture(QStringLiteral("cell.png"), QSize(2, 2), kRed);
-    const QImage image = full.run("[F]\nEnabled=1\nType=Labels\nXLeft=0.5\nYTop=0.5\nXCount=1e9\nYCount=1e9\n"
-                                  "Width=2\nHeight=2\n",
-                                  "[F]\nData=" + file.toUtf8() + "\n");
+    const QImage image = full.run(
+        "[F]\nEnabled=1\nType=Labels\nXLeft=0.5\nYTop=0.5\nXCount=1e9\nYCount=1e9\n"
+        "Width=2\nHeight=2\n",
+        "[F]\nData=" + file.toUtf8() + "\n");
     EXPECT_EQ(countPixels(image, kRed, QRect(5, 5, 395, 295)), 395 * 295);
 }
 
@@ -349,11 +360,11 @@ TEST(PictureFields, FailedLookUpsReportOnceAndPaintNothing)
     for (const Case& c : cases) {
         Page page;
         const QByteArray logo = dataPath(QStringLiteral("pictures_logo.png")).toUtf8();
-        const QImage image =
-            page.run("[Good]\nEnabled=1\nType=PicFromFile\nXLeft=1\nYTop=1\n[F]\nEnabled=1\nType=" + QByteArray(c.type) +
-                         "\nXLeft=20\nYTop=15\nXCount=2\nYCount=2\n",
-                     "[Good]\nData=" + logo + "\n[F]\nData=" + c.data.toUtf8() + "\n");
-        EXPECT_EQ(page.host.shown(), QStringList{c.report + QStringLiteral("\\nF")}) << c.type << " " << c.data.toStdString();
+        const QImage image = page.run("[Good]\nEnabled=1\nType=PicFromFile\nXLeft=1\nYTop=1\n[F]\nEnabled=1\nType=" +
+                                          QByteArray(c.type) + "\nXLeft=20\nYTop=15\nXCount=2\nYCount=2\n",
+                                      "[Good]\nData=" + logo + "\n[F]\nData=" + c.data.toUtf8() + "\n");
+        EXPECT_EQ(page.host.shown(), QStringList{c.report + QStringLiteral("\\nF")})
+            << c.type << " " << c.data.toStdString();
         EXPECT_EQ(inkBounds(image), QRect(10, 10, 24, 16)) << c.type << " " << c.data.toStdString();
     }
 }

@@ -7,9 +7,9 @@
 #include "kwpnd/surface.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QFont>
 #include <QFontMetricsF>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -125,8 +125,8 @@ TEST(FontRotate, HeightIsTheCellHeight)
     arial.setPixelSize(1000);
     arial.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetricsF metrics(arial);
-    const double capShare = metrics.tightBoundingRect(QStringLiteral("H")).height()
-        / (metrics.ascent() + metrics.descent());
+    const double capShare =
+        metrics.tightBoundingRect(QStringLiteral("H")).height() / (metrics.ascent() + metrics.descent());
     for (const int cell : {60, 100, 200}) {
         Surface s(400 * 15.0, 300 * 15.0);
         s.BackColor(0xFFFFFF);

@@ -20,8 +20,7 @@ namespace kwpnd::test {
 class TestHost : public GenerationHost {
 public:
     // A canvas of `widthPx` × `heightPx` pixels in twips.
-    TestHost(int widthPx = 400, int heightPx = 300)
-        : canvas_(widthPx * 15.0, heightPx * 15.0), driver(*this)
+    TestHost(int widthPx = 400, int heightPx = 300) : canvas_(widthPx * 15.0, heightPx * 15.0), driver(*this)
     {
         canvas_.ScaleMode(smTwip);
         canvas_.BackColor(0xFFFFFF);
@@ -36,10 +35,7 @@ public:
     QString watermark() override { return watermarkText; }
     QString registeredString(const QString& key) override { return strings.Item(key).toString(); }
     Picture registeredPicture(const QString& key) override { return pictureOf(pictures.Item(key)); }
-    QObject* registeredControl(ControlRegistry, const QString& key) override
-    {
-        return objectOf(controls.Item(key));
-    }
+    QObject* registeredControl(ControlRegistry, const QString& key) override { return objectOf(controls.Item(key)); }
     Picture componentPicture(const QString& name) override
     {
         const auto it = componentPictures.find(name);

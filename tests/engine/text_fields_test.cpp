@@ -1,12 +1,12 @@
 // The text kinds: what each writes, and where.
 
-#include "engine/format.h"
 #include "engine/text_fields.h"
+#include "engine/format.h"
 #include "support/test_support.h"
 #include "test_host.h"
 
-#include <QDate>
 #include <gtest/gtest.h>
+#include <QDate>
 
 namespace kwpnd::test {
 namespace {
@@ -19,10 +19,10 @@ struct FieldRun {
     TestHost host;
     FieldRun(const QByteArray& keys, const QByteArray& data)
     {
-        host.layout = writeFile(dir, QStringLiteral("layout.ini"),
-                                // Keys of the case come first: the first of two equal keys wins.
-                                "[F]\nEnabled=1\n" + keys + "\nXLeft=300\nYTop=300\nFontName=Arial\nFontSize=10\n" +
-                                    kQuietPreview);
+        host.layout = writeFile(
+            dir, QStringLiteral("layout.ini"),
+            // Keys of the case come first: the first of two equal keys wins.
+            "[F]\nEnabled=1\n" + keys + "\nXLeft=300\nYTop=300\nFontName=Arial\nFontSize=10\n" + kQuietPreview);
         host.data = writeFile(dir, QStringLiteral("data.ini"), "[F]\n" + data + "\n");
     }
     QImage run()
@@ -86,11 +86,13 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"PlainFormatOtherCode", "Strconv=0\nFormat=x", "Data=Hello", {"Hello"}},
         TextCase{"PaddedNumber", "Type=rsetn\nBuffer=8\nFormat=0.00", "Data=3.14159", {"    3.14"}},
         TextCase{"PaddedNumberCut", "Type=rsetn\nBuffer=3\nFormat=0.00", "Data=3.14159", {"3.1"}},
-        TextCase{"DataLinesNoGap", "Type=lsetc\nDatas=3\nHeight=0", "Data1=one\nData2=two\nData3=three",
+        TextCase{"DataLinesNoGap",
+                 "Type=lsetc\nDatas=3\nHeight=0",
+                 "Data1=one\nData2=two\nData3=three",
                  {"one", "two", "three"}},
         TextCase{"DataLinesGap", "Type=lsetc\nDatas=2\nHeight=150", "Data1=one\nData2=two", {"one", "two"}, 150},
-        TextCase{"PaddedColumn", "Type=rsetc\nDatas=2\nBuffer=6\nFormat=0.0", "Data1=1.25\nData2=-3",
-                 {"   1.3", "  -3.0"}},
+        TextCase{
+            "PaddedColumn", "Type=rsetc\nDatas=2\nBuffer=6\nFormat=0.0", "Data1=1.25\nData2=-3", {"   1.3", "  -3.0"}},
         TextCase{"Delimited", "Type=delim\nDelimeter=;", "Data=a;b;;c", {"a", "b", "", "c"}},
         TextCase{"DelimitedNoDelimiter", "Type=delim", "Data=a;b", {"a;b"}},
         TextCase{"DelimitedEmpty", "Type=delim\nDelimeter=;", "Data=", {}}),
@@ -138,8 +140,7 @@ TEST(TextFields, ApplicationMembers)
     app.setProperty("Title", "Ledger Pro");
     app.setProperty("Major", 3);
     app.setProperty("Minor", 14);
-    const std::pair<const char*, const char*> cases[] = {
-        {"pavp", "Ledger"}, {"pava", "Ledger Pro"}, {"pavv", "3.14"}};
+    const std::pair<const char*, const char*> cases[] = {{"pavp", "Ledger"}, {"pava", "Ledger Pro"}, {"pavv", "3.14"}};
     for (const auto& [type, text] : cases) {
         FieldRun field("Type=" + QByteArray(type), "Data=");
         field.host.app = &app;
@@ -190,7 +191,8 @@ TEST(TextFields, PaddedNumberFailures)
     } cases[] = {
         {"Type=rsetn\nBuffer=abc", "Data=1", QStringLiteral("13: Type mismatch\\nF")},
         {"Type=rsetn\nBuffer=8", "Data=abc", QStringLiteral("13: Type mismatch\\nF")},
-        {"Type=rsetn\nBuffer=-2", "Data=1", QStringLiteral("5: Invalid procedure call or argument: Buffer -2 is negative\\nF")},
+        {"Type=rsetn\nBuffer=-2", "Data=1",
+         QStringLiteral("5: Invalid procedure call or argument: Buffer -2 is negative\\nF")},
         {"Type=rsetn\nBuffer=2000000000", "Data=1",
          QStringLiteral("7: Out of memory: Buffer 2000000000 is larger than 65536 characters\\nF")},
     };
@@ -225,9 +227,8 @@ TEST(TextFields, PaddedColumnReportOfScatteredLinesIsCut)
     QStringList odd;
     for (int k = 1; k <= 39; k += 2)
         odd << QStringLiteral("Data%1").arg(k);
-    EXPECT_EQ(field.host.shown(),
-              QStringList{QStringLiteral("13: Type mismatch: ") + odd.join(QStringLiteral(", "))
-                          + QStringLiteral(", and 10 more\\nF")});
+    EXPECT_EQ(field.host.shown(), QStringList{QStringLiteral("13: Type mismatch: ") + odd.join(QStringLiteral(", ")) +
+                                              QStringLiteral(", and 10 more\\nF")});
 }
 
 TEST(TextFields, FittedTextWithAnUnknownShadowIsReportedAndWrittenPlain)

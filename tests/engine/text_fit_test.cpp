@@ -55,7 +55,7 @@ TEST(FitText, ShortTextIsWrittenAtTheLargestSize)
     EXPECT_EQ(s->FontSize(), 72.0f);
     EXPECT_EQ(shadow, 4);
     const QRect ink = inkBounds(s->retainedImage());
-    EXPECT_GE(ink.left(), 10);   // 150 twips margin
+    EXPECT_GE(ink.left(), 10);  // 150 twips margin
     EXPECT_GE(ink.top(), 10);
 }
 
@@ -103,8 +103,9 @@ TEST(FitText, JustifiedLinesReachTheRightMarginExceptParagraphEnds)
 {
     auto s = page(300, 300);
     std::int32_t shadow = 4;
-    const QString text = QStringLiteral("one two three four five six seven eight nine ten eleven twelve "
-                                        "thirteen fourteen fifteen sixteen seventeen eighteen nineteen end");
+    const QString text = QStringLiteral(
+        "one two three four five six seven eight nine ten eleven twelve "
+        "thirteen fourteen fifteen sixteen seventeen eighteen nineteen end");
     ASSERT_TRUE(FitText(*s, text, 3, 150, shadow, 0));
     const QImage img = s->retainedImage();
     const QRect all = inkBounds(img);
@@ -167,7 +168,11 @@ TEST(FitText, ShadowLiesTheSamePixelsOffInEveryScale)
         {"twips", [](Surface& s) { s.ScaleMode(smTwip); }},
         {"pixels", [](Surface& s) { s.ScaleMode(smPixel); }},
         {"millimetres", [](Surface& s) { s.ScaleMode(smMilimeter); }},
-        {"user", [](Surface& s) { s.ScaleWidth(30); s.ScaleHeight(20); }},
+        {"user",
+         [](Surface& s) {
+             s.ScaleWidth(30);
+             s.ScaleHeight(20);
+         }},
     };
     for (const auto& [name, scale] : scales) {
         auto plain = page(), shadowed = page();
@@ -187,8 +192,8 @@ TEST(FitText, ShadowLiesTheSamePixelsOffInEveryScale)
 
 TEST(FitText, ShadowOutsideItsDirectionsIsNoShadow)
 {
-    for (const std::int32_t odd : {-1, 9, std::numeric_limits<std::int32_t>::min(),
-                                   std::numeric_limits<std::int32_t>::max()}) {
+    for (const std::int32_t odd :
+         {-1, 9, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()}) {
         auto plain = page(), s = page();
         std::int32_t none = 4, shadow = odd;
         ASSERT_TRUE(FitText(*plain, QStringLiteral("Plain"), 0, 150, none, 0x0000FF));

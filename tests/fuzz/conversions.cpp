@@ -21,12 +21,12 @@ void checkNumberTextStable(double value, const QString& input)
 {
     const QString text = numberText(value);
     if (!std::isfinite(value)) {
-        check(text == u"Infinity" || text == u"-Infinity" || text == u"NaN", "odd text of a non-finite value",
-              text);
+        check(text == u"Infinity" || text == u"-Infinity" || text == u"NaN", "odd text of a non-finite value", text);
         return;
     }
     double again = 0;
-    check(tolerated([&] { again = toStrictDouble(text); }), "numberText is not numeric", input + QStringLiteral(" -> ") + text);
+    check(tolerated([&] { again = toStrictDouble(text); }), "numberText is not numeric",
+          input + QStringLiteral(" -> ") + text);
     check(numberText(again) == text, "numberText does not read back",
           input + QStringLiteral(" -> ") + text + QStringLiteral(" -> ") + numberText(again));
 }

@@ -61,7 +61,8 @@ void drawEan13(Surface& surface, const Input& in)
 {
     QString digits;
     if (fuzz::tolerated([&] { digits = EAN13CheckDigit(in.data); }))
-        check(digits.size() == 13 && isDigitText(digits), "EAN-13 digits are not 13 digits", in.data + QStringLiteral(" -> ") + digits);
+        check(digits.size() == 13 && isDigitText(digits), "EAN-13 digits are not 13 digits",
+              in.data + QStringLiteral(" -> ") + digits);
     const Colour c = EAN13ModuleColour(inRange(in.number(2), 0, 9), inRange(in.number(3), 1, 12),
                                        inRange(in.number(4), 0, 9), inRange(in.number(5), 1, 7), 0x123456);
     check(c == 0 || c == 0x123456, "EAN-13 module colour is neither bar nor space");
@@ -82,15 +83,14 @@ const Step kLeft[] = {&clsKWPNDBarcodeUPC11::Left0, &clsKWPNDBarcodeUPC11::Left1
                       &clsKWPNDBarcodeUPC11::Left3, &clsKWPNDBarcodeUPC11::Left4, &clsKWPNDBarcodeUPC11::Left5,
                       &clsKWPNDBarcodeUPC11::Left6, &clsKWPNDBarcodeUPC11::Left7, &clsKWPNDBarcodeUPC11::Left8,
                       &clsKWPNDBarcodeUPC11::Left9};
-const Step kRight[] = {&clsKWPNDBarcodeUPC11::Right0, &clsKWPNDBarcodeUPC11::Right1,
-                       &clsKWPNDBarcodeUPC11::Right2, &clsKWPNDBarcodeUPC11::Right3,
-                       &clsKWPNDBarcodeUPC11::Right4, &clsKWPNDBarcodeUPC11::Right5,
-                       &clsKWPNDBarcodeUPC11::Right6, &clsKWPNDBarcodeUPC11::Right7,
-                       &clsKWPNDBarcodeUPC11::Right8, &clsKWPNDBarcodeUPC11::Right9};
+const Step kRight[] = {&clsKWPNDBarcodeUPC11::Right0, &clsKWPNDBarcodeUPC11::Right1, &clsKWPNDBarcodeUPC11::Right2,
+                       &clsKWPNDBarcodeUPC11::Right3, &clsKWPNDBarcodeUPC11::Right4, &clsKWPNDBarcodeUPC11::Right5,
+                       &clsKWPNDBarcodeUPC11::Right6, &clsKWPNDBarcodeUPC11::Right7, &clsKWPNDBarcodeUPC11::Right8,
+                       &clsKWPNDBarcodeUPC11::Right9};
 const Step kBars[] = {&clsKWPNDBarcodeUPC11::Line1, &clsKWPNDBarcodeUPC11::Line2, &clsKWPNDBarcodeUPC11::Line3,
                       &clsKWPNDBarcodeUPC11::Line4};
-const Step kSpaces[] = {&clsKWPNDBarcodeUPC11::Space1, &clsKWPNDBarcodeUPC11::Space2,
-                        &clsKWPNDBarcodeUPC11::Space3, &clsKWPNDBarcodeUPC11::Space4};
+const Step kSpaces[] = {&clsKWPNDBarcodeUPC11::Space1, &clsKWPNDBarcodeUPC11::Space2, &clsKWPNDBarcodeUPC11::Space3,
+                        &clsKWPNDBarcodeUPC11::Space4};
 
 // The steps run one after the other on one object, so x keeps advancing.
 void drawUpcSteps(Surface& surface, const Input& in)
@@ -131,7 +131,7 @@ struct Encoder {
 };
 
 const Encoder kEncoders[] = {
-    {"code39", drawCode39}, {"ean13", drawEan13}, {"upc", drawUpc},
+    {"code39", drawCode39},     {"ean13", drawEan13},     {"upc", drawUpc},
     {"upcsteps", drawUpcSteps}, {"evalbar", drawEvalbar},
 };
 }  // namespace

@@ -74,15 +74,9 @@ Int clampedField(const QString& text, Int fallback)
 }
 }  // namespace
 
-float floatField(const QString& text, float fallback)
-{
-    return realField<float, std::strtof>(text, fallback);
-}
+float floatField(const QString& text, float fallback) { return realField<float, std::strtof>(text, fallback); }
 
-double doubleField(const QString& text, double fallback)
-{
-    return realField<double, std::strtod>(text, fallback);
-}
+double doubleField(const QString& text, double fallback) { return realField<double, std::strtod>(text, fallback); }
 
 std::int16_t int16Field(const QString& text, std::int16_t fallback)
 {

@@ -31,8 +31,8 @@ struct Entry {
 // costs microseconds rather than a disk flush per input.
 QString pathOfFuzzFile()
 {
-    static const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
-                                                                                   : QDir::tempPath();
+    static const QString base =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     static QTemporaryDir dir(base + QStringLiteral("/kwpnd-fuzz-XXXXXX"));
     return dir.filePath(QStringLiteral("fuzz.ini"));
 }
@@ -60,8 +60,7 @@ std::vector<Entry> readAll(const QString& path)
     handler.EnumerateAllSections(sections, sectionCount);
     check(sectionCount == sections.size(), "section count differs from the names");
     for (const QString& section : sections) {
-        check(!section.trimmed().isEmpty() && section == section.trimmed(), "section name not trimmed",
-              section);
+        check(!section.trimmed().isEmpty() && section == section.trimmed(), "section name not trimmed", section);
         handler.section(section);
         QStringList keys;
         std::int32_t keyCount = -1;
@@ -119,9 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const qsizetype split = input.indexOf('\x1e');
     const QByteArray fileBytes = split < 0 ? input : input.left(split);
-    const QStringList write = split < 0
-        ? QStringList()
-        : fuzz::fields(QString::fromUtf8(input.mid(split + 1)), QChar(0x1F), 3);
+    const QStringList write =
+        split < 0 ? QStringList() : fuzz::fields(QString::fromUtf8(input.mid(split + 1)), QChar(0x1F), 3);
 
     const QString path = pathOfFuzzFile();
     writeBytes(path, fileBytes);

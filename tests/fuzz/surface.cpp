@@ -18,8 +18,8 @@
 //   font NAME SIZE | bold B | italic B | underline B | strike B
 //   rotated FACE CELL ANGLE X Y TEXT
 //   replay W H           replays the recording into a W×H image (1..256)
-#include "fuzz/fuzz_support.h"
 #include "kwpnd/surface.h"
+#include "fuzz/fuzz_support.h"
 
 #include <QImage>
 #include <QPainter>
@@ -65,14 +65,22 @@ void run(Machine& m, const Statement& s)
 {
     Surface& sf = m.surface;
     const QString& name = s.words[0];
-    if (name == u"scalemode") sf.ScaleMode(s.i16(1));
-    else if (name == u"scalewidth") sf.ScaleWidth(s.f(1));
-    else if (name == u"scaleheight") sf.ScaleHeight(s.f(1));
-    else if (name == u"x") sf.CurrentX(s.f(1));
-    else if (name == u"y") sf.CurrentY(s.f(1));
-    else if (name == u"width") sf.Width(s.f(1));
-    else if (name == u"height") sf.Height(s.f(1));
-    else if (name == u"move") sf.Move(s.f(1), s.opt(2), s.opt(3), s.opt(4));
+    if (name == u"scalemode")
+        sf.ScaleMode(s.i16(1));
+    else if (name == u"scalewidth")
+        sf.ScaleWidth(s.f(1));
+    else if (name == u"scaleheight")
+        sf.ScaleHeight(s.f(1));
+    else if (name == u"x")
+        sf.CurrentX(s.f(1));
+    else if (name == u"y")
+        sf.CurrentY(s.f(1));
+    else if (name == u"width")
+        sf.Width(s.f(1));
+    else if (name == u"height")
+        sf.Height(s.f(1));
+    else if (name == u"move")
+        sf.Move(s.f(1), s.opt(2), s.opt(3), s.opt(4));
     else if (name == u"line") {
         const std::optional<Colour> colour = s.has(5) ? std::optional<Colour>(s.i32(5)) : std::nullopt;
         const LineMode mode = s.i32(6) == 1 ? LineMode::Box : s.i32(6) == 2 ? LineMode::FilledBox : LineMode::Line;
@@ -80,29 +88,41 @@ void run(Machine& m, const Statement& s)
     } else if (name == u"circle") {
         const std::optional<Colour> colour = s.has(4) ? std::optional<Colour>(s.i32(4)) : std::nullopt;
         sf.Circle(s.f(1), s.f(2), s.f(3), colour, s.opt(5), s.opt(6), s.opt(7));
-    } else if (name == u"print") sf.Print(s.text());
-    else if (name == u"printn") sf.Print(s.i16(1));
+    } else if (name == u"print")
+        sf.Print(s.text());
+    else if (name == u"printn")
+        sf.Print(s.i16(1));
     else if (name == u"textsize") {
         sf.TextWidth(s.text());
         sf.TextHeight(s.text());
-    } else if (name == u"picture") m.picture = testPicture(s.i32(1), s.i32(2));
-    else if (name == u"snapshot") m.picture = sf.Image();
+    } else if (name == u"picture")
+        m.picture = testPicture(s.i32(1), s.i32(2));
+    else if (name == u"snapshot")
+        m.picture = sf.Image();
     else if (name == u"paint") {
         const std::optional<std::int32_t> opcode = s.has(9) ? std::optional<std::int32_t>(s.i32(9)) : std::nullopt;
-        sf.PaintPicture(m.picture, s.f(1), s.f(2), s.opt(3), s.opt(4), s.opt(5), s.opt(6), s.opt(7), s.opt(8),
-                        opcode);
-    } else if (name == u"background") sf.Picture(m.picture);
-    else if (name == u"drawwidth") sf.DrawWidth(s.i16(1));
-    else if (name == u"fore") sf.ForeColor(s.i32(1));
-    else if (name == u"back") sf.BackColor(s.i32(1));
-    else if (name == u"cls") sf.Cls();
+        sf.PaintPicture(m.picture, s.f(1), s.f(2), s.opt(3), s.opt(4), s.opt(5), s.opt(6), s.opt(7), s.opt(8), opcode);
+    } else if (name == u"background")
+        sf.Picture(m.picture);
+    else if (name == u"drawwidth")
+        sf.DrawWidth(s.i16(1));
+    else if (name == u"fore")
+        sf.ForeColor(s.i32(1));
+    else if (name == u"back")
+        sf.BackColor(s.i32(1));
+    else if (name == u"cls")
+        sf.Cls();
     else if (name == u"font") {
         sf.FontName(s.words.value(1));
         sf.FontSize(s.f(2));
-    } else if (name == u"bold") sf.FontBold(s.i32(1) != 0);
-    else if (name == u"italic") sf.FontItalic(s.i32(1) != 0);
-    else if (name == u"underline") sf.FontUnderline(s.i32(1) != 0);
-    else if (name == u"strike") sf.FontStrikethru(s.i32(1) != 0);
+    } else if (name == u"bold")
+        sf.FontBold(s.i32(1) != 0);
+    else if (name == u"italic")
+        sf.FontItalic(s.i32(1) != 0);
+    else if (name == u"underline")
+        sf.FontUnderline(s.i32(1) != 0);
+    else if (name == u"strike")
+        sf.FontStrikethru(s.i32(1) != 0);
     else if (name == u"rotated") {
         const QString text = s.words.mid(6).join(u' ');
         sf.drawRotatedText(s.words.value(1), s.i32(2), s.i32(3), s.i32(4), s.i32(5), text);

@@ -6,13 +6,13 @@
 #include "preview/preview_window.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QTest>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -49,8 +49,7 @@ constexpr char kLayout[] =
     "BarCodeHeader=1\nBarCodeHeaderX=100\nBarCodeHeaderY=60\n"
     "BarCodeFooter=1\nBarCodeFooterX=100\nBarCodeFooterY=1400\nBarCodeFooterCombine=0\nBarCodeBottom=0\n";
 
-constexpr char kData[] =
-    "[BarCodeSheetSection]\nBarcodeData=120\nBarcodeHeader=Northwind\nBarcodeFooter=Shelf 12\n";
+constexpr char kData[] = "[BarCodeSheetSection]\nBarcodeData=120\nBarcodeHeader=Northwind\nBarcodeFooter=Shelf 12\n";
 
 const QString kSection = QStringLiteral("BarCodeSheetSection");
 
@@ -132,10 +131,10 @@ TEST_F(BarcodeWindow, MenuHasItsItemsInOrderAndOpensOnARightPress)
     QStringList items;
     for (QAction* a : menu->actions())
         items << a->objectName() + QLatin1Char('|') + a->text();
-    EXPECT_EQ(items, QStringList({"mnuBarcodeSheetMenuCopyBarcode|&Copy Barcode",
-                                  "mnuBarcodeSheetMenuHideLabel|&Hide Labels",
-                                  "mnuBarcodeSheetMenuShowbarCode|&Show Barcode",
-                                  "mnuBarcodeSheetMenuShowGuides|Show &Guides"}));
+    EXPECT_EQ(
+        items,
+        QStringList({"mnuBarcodeSheetMenuCopyBarcode|&Copy Barcode", "mnuBarcodeSheetMenuHideLabel|&Hide Labels",
+                     "mnuBarcodeSheetMenuShowbarCode|&Show Barcode", "mnuBarcodeSheetMenuShowGuides|Show &Guides"}));
 
     EXPECT_FALSE(form().mnuPopUpPreviewMenu->isVisible());
     QTest::mousePress(form().picBarCodeLabel, Qt::RightButton, {}, QPoint(5, 5));

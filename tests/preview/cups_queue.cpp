@@ -1,5 +1,6 @@
 #include "cups_queue.h"
 
+#include <dlfcn.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QThread>
-#include <dlfcn.h>
 
 namespace kwpnd::test {
 
@@ -123,17 +123,17 @@ QByteArray toolOutput(const QString& tool, const QStringList& args)
 QStringList pdfFonts(const QString& pdf)
 {
     // Two heading lines, then one line per font.
-    QStringList lines = QString::fromUtf8(toolOutput(QStringLiteral("pdffonts"), {pdf}))
-                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList lines =
+        QString::fromUtf8(toolOutput(QStringLiteral("pdffonts"), {pdf})).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return lines.mid(2);
 }
 
 QImage pdfPage(const QString& pdf, int dpi)
 {
-    const QByteArray png = toolOutput(QStringLiteral("pdftoppm"),
-                                      {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
-                                       QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                       QStringLiteral("1"), pdf});
+    const QByteArray png =
+        toolOutput(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                    QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf});
     return QImage::fromData(png, "PNG");
 }
 

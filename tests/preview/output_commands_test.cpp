@@ -6,10 +6,10 @@
 #include "preview/preview_window.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {

@@ -6,8 +6,8 @@
 #include "preview/preview_window.h"
 #include "support/test_support.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 namespace kwpnd::test {
 namespace {
@@ -33,14 +33,13 @@ protected:
 TEST_F(PreviewComponent, NewComponentStartsEmpty)
 {
     auto c = clsKWPNDPreviewA::create();
-    EXPECT_FALSE(c->Rulers() || c->Paging() || c->PreviewGenerate() || c->Mixmode() || c->Guides() ||
-                 c->Adjusters());
+    EXPECT_FALSE(c->Rulers() || c->Paging() || c->PreviewGenerate() || c->Mixmode() || c->Guides() || c->Adjusters());
     EXPECT_TRUE(c->SettingFile().isEmpty() && c->DataFile().isEmpty() && c->Watermark().isEmpty() &&
                 c->SettingFolder().isEmpty());
     EXPECT_TRUE(c->Logo().isEmpty() && c->Picture1().isEmpty() && c->BackPicture().isEmpty());
     EXPECT_EQ(c->ScaleMode(), smUser);
-    for (const CollectionRef& r : {c->Pages(), c->Settings(), c->Pictures(), c->FlexGrids(), c->Listviews(),
-                                   c->Strings(), c->Webbrowsers()})
+    for (const CollectionRef& r :
+         {c->Pages(), c->Settings(), c->Pictures(), c->FlexGrids(), c->Listviews(), c->Strings(), c->Webbrowsers()})
         EXPECT_EQ(r->Count(), 0);
     EXPECT_EQ(goActivePreview(), c);
 }

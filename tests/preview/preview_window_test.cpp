@@ -1,13 +1,14 @@
 // The preview window: its parts, load and unload, showing, paging, zoom,
 // scrolling, keys and the preview menu.
 
+#include "preview/preview_window.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
 #include "kwpnd/super_ruler.h"
 #include "preview/preview_form.h"
-#include "preview/preview_window.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -21,7 +22,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <gtest/gtest.h>
 #include <cmath>
 
 namespace kwpnd::test {
@@ -89,9 +89,8 @@ TEST_F(PreviewWindow, PartsSitAtTheirDesignPlaces)
         QRect pixels;
     };
     const Part parts[] = {
-        {f.picContainer, {80, 40, 841, 617}},    {f.SuperRuler1, {80, 8, 841, 33}},
-        {f.SuperRuler2, {48, 40, 33, 617}},      {f.HScroll1, {80, 657, 841, 17}},
-        {f.VScroll1, {921, 40, 17, 617}},
+        {f.picContainer, {80, 40, 841, 617}}, {f.SuperRuler1, {80, 8, 841, 33}}, {f.SuperRuler2, {48, 40, 33, 617}},
+        {f.HScroll1, {80, 657, 841, 17}},     {f.VScroll1, {921, 40, 17, 617}},
     };
     for (const Part& p : parts)
         EXPECT_EQ(p.widget->geometry(), p.pixels) << p.widget->objectName().toStdString();

@@ -8,11 +8,11 @@
 #include "preview/preview_window.h"
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -67,10 +67,10 @@ protected:
     // A generated page whose layout has the given "Printer" section.
     std::shared_ptr<clsKWPNDPreviewA> page(const QByteArray& printerSection, const QByteArray& preview = "")
     {
-        const QString layout = writeFile(dir, QStringLiteral("layout.ini"),
-                                         "[PreviewWindow]\nTitle=Print test\nHeight=4500\nWidth=3000\n" +
-                                             printerSection + preview +
-                                             "[Hello]\nEnabled=1\nXLeft=2\nYTop=1\nFontSize=12\n");
+        const QString layout =
+            writeFile(dir, QStringLiteral("layout.ini"),
+                      "[PreviewWindow]\nTitle=Print test\nHeight=4500\nWidth=3000\n" + printerSection + preview +
+                          "[Hello]\nEnabled=1\nXLeft=2\nYTop=1\nFontSize=12\n");
         auto c = clsKWPNDPreviewA::create();
         c->SettingFile(layout);
         c->DataFile(data);
@@ -97,13 +97,13 @@ protected:
 
 CupsQueue* Printing::queue_ = nullptr;
 
-#define REQUIRE_QUEUE()                                                        \
-    do {                                                                       \
-        if (!realQueue()) {                                                    \
-            if (queue_->skipReason().startsWith(QLatin1String("FAILED")))      \
-                FAIL() << queue_->skipReason().toStdString();                  \
-            GTEST_SKIP() << queue_->skipReason().toStdString();                \
-        }                                                                      \
+#define REQUIRE_QUEUE()                                                   \
+    do {                                                                  \
+        if (!realQueue()) {                                               \
+            if (queue_->skipReason().startsWith(QLatin1String("FAILED"))) \
+                FAIL() << queue_->skipReason().toStdString();             \
+            GTEST_SKIP() << queue_->skipReason().toStdString();           \
+        }                                                                 \
     } while (false)
 
 TEST_F(Printing, WithoutAPrinterSectionNothingIsPrinted)
@@ -132,7 +132,7 @@ TEST_F(Printing, NoPrinterIsAPrinterErrorShownByTheCommand)
 TEST_F(Printing, ThousandCopiesHeadlessNeverBlock)
 {
     auto c = page("[Printer]\ncopies=1000\n");
-    c->PrintNow();  // never waits for an answer: the test simply ends
+    c->PrintNow();                 // never waits for an answer: the test simply ends
     ASSERT_EQ(shown().size(), 3);  // print direct, the first title, the printer error
     EXPECT_EQ(shown()[0], QStringLiteral("1000|print direct"));
     EXPECT_EQ(c->window().printCopies(), 1000);
@@ -142,7 +142,7 @@ TEST_F(Printing, CopiesBeyondSixteenBitsOverflow)
 {
     auto c = page("[Printer]\ncopies=40000\n");
     EXPECT_EQ(errorOf([&] { c->window().PreviewPrintDirect(); }), 6);  // before its own handling
-    EXPECT_NO_THROW(c->PrintNow());  // PreviewPrint ends silently
+    EXPECT_NO_THROW(c->PrintNow());                                    // PreviewPrint ends silently
     EXPECT_TRUE(shown().isEmpty());
 
     // From the after-generation action, generation reports it.
@@ -158,8 +158,8 @@ TEST_F(Printing, ShowDialogOneOffersThePrintDialogFirst)
     for (const auto& [value, offered] : cases) {
         auto c = page(QByteArray("[Printer]\ncopies=0\nShowDialog=") + value + "\n");
         c->PrintNow();
-        const QStringList expected = offered ? QStringList{"Print From Preview|", "0|print direct"}
-                                             : QStringList{"0|print direct"};
+        const QStringList expected =
+            offered ? QStringList{"Print From Preview|", "0|print direct"} : QStringList{"0|print direct"};
         EXPECT_EQ(shown(), expected) << value;
     }
     // Cancelling the dialog prints nothing.
@@ -207,7 +207,8 @@ TEST_F(Printing, PrintToFileInTheDialogWritesThePdfThere)
     c->PrintNow();
     ASSERT_EQ(dialogs->shown().size(), 4u);
     EXPECT_EQ(dialogs->shown()[3].caption, QStringLiteral("482"));
-    EXPECT_TRUE(dialogs->shown()[3].text.contains(QStringLiteral("no-such-folder"))) << dialogs->shown()[3].text.toStdString();
+    EXPECT_TRUE(dialogs->shown()[3].text.contains(QStringLiteral("no-such-folder")))
+        << dialogs->shown()[3].text.toStdString();
 }
 
 // ---- A real queue --------------------------------------------------------------
@@ -286,8 +287,8 @@ TEST_F(Printing, AQueueThatTakesNoJobIsAPrinterError)
         ASSERT_EQ(queue_->run(QLatin1String(k.tool), k.refuse), 0) << k.tool;
         auto c = page("[Printer]\ncopies=1\n");
         c->window().PreviewPrintDirect();
-        const QString restoreTool = QLatin1String(k.tool) == QLatin1String("cupsreject") ? QStringLiteral("cupsaccept")
-                                                                                        : QLatin1String(k.tool);
+        const QString restoreTool =
+            QLatin1String(k.tool) == QLatin1String("cupsreject") ? QStringLiteral("cupsaccept") : QLatin1String(k.tool);
         ASSERT_EQ(queue_->run(restoreTool, k.restore), 0) << k.tool;
         ASSERT_EQ(dialogs->shown().size(), 3u) << k.why;
         EXPECT_EQ(dialogs->shown()[2].caption, QStringLiteral("482")) << k.why;

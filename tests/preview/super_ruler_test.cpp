@@ -1,18 +1,18 @@
 // The ruler control: its scale as drawn on the face, the values it reports
 // under the pointer, its events, its menu and its persisted properties.
 
-#include "kwpnd/error.h"
 #include "kwpnd/super_ruler.h"
+#include "kwpnd/error.h"
 #include "support/test_support.h"
 #include "surface/recording.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <map>
 #include <variant>
 
@@ -125,7 +125,7 @@ TEST(SuperRuler, ValuesAtPoints)
         std::int32_t value;
     };
     const Case cases[] = {
-        {0, 0, 1000, 1000}, {2, 0, 1000, 17}, {3, 0, 1000, 0},  {1, 0, 1000, 60},
+        {0, 0, 1000, 1000}, {2, 0, 1000, 17}, {3, 0, 1000, 0},   {1, 0, 1000, 60},
         {2, 5, 1000, 67},   {2, 5, 0, 50},    {3, 0, 14400, 10}, {0, -1, 50, -1000},
     };
     for (const Case& c : cases) {

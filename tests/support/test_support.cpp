@@ -7,10 +7,7 @@
 
 namespace kwpnd::test {
 
-QString dataPath(const QString& name)
-{
-    return QDir(QStringLiteral(KWPND_TEST_DATA)).filePath(name);
-}
+QString dataPath(const QString& name) { return QDir(QStringLiteral(KWPND_TEST_DATA)).filePath(name); }
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text)
 {

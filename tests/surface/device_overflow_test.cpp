@@ -4,8 +4,8 @@
 #include "kwpnd/error.h"
 #include "surface_test_util.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 #include <limits>
 
 namespace kwpnd::test {
@@ -20,8 +20,8 @@ struct Hostile {
 };
 
 const Hostile kHostile[] = {
-    {3.3e10f, "33000000000"}, {-3.3e10f, "-33000000000"}, {3e9f, "3000000000"},
-    {1e12f, "1000000000000"}, {kNaN, "NaN"},              {-kInf, "-Infinity"},
+    {3.3e10f, "33000000000"}, {-3.3e10f, "-33000000000"}, {3e9f, "3000000000"}, {1e12f, "1000000000000"}, {kNaN, "NaN"},
+    {-kInf, "-Infinity"},
 };
 
 Picture redPicture()
@@ -51,8 +51,16 @@ const Operation kOperations[] = {
     {"PaintPicture x2", [](Surface& s, float v) { s.PaintPicture(redPicture(), 0, 0, {}, {}, v, 0.0f); }},
     {"PaintPicture height2",
      [](Surface& s, float v) { s.PaintPicture(redPicture(), 0, 0, 4.0f, 4.0f, 0.0f, 0.0f, 4.0f, v); }},
-    {"Print at CurrentX", [](Surface& s, float v) { s.CurrentX(v); s.Print(QStringLiteral("A")); }},
-    {"Print at CurrentY", [](Surface& s, float v) { s.CurrentY(v); s.Print(QStringLiteral("A")); }},
+    {"Print at CurrentX",
+     [](Surface& s, float v) {
+         s.CurrentX(v);
+         s.Print(QStringLiteral("A"));
+     }},
+    {"Print at CurrentY",
+     [](Surface& s, float v) {
+         s.CurrentY(v);
+         s.Print(QStringLiteral("A"));
+     }},
 };
 
 TEST(DeviceOverflow, EveryConversionRefusesNumbersWithoutADevicePixel)
@@ -60,8 +68,8 @@ TEST(DeviceOverflow, EveryConversionRefusesNumbersWithoutADevicePixel)
     for (const Operation& op : kOperations) {
         for (const Hostile& h : kHostile) {
             // A negative size is an invalid argument before it is a number of pixels.
-            const bool negativeSize = h.value < 0 && (QByteArray(op.name).contains("width") ||
-                                                      QByteArray(op.name).contains("height"));
+            const bool negativeSize =
+                h.value < 0 && (QByteArray(op.name).contains("width") || QByteArray(op.name).contains("height"));
             if (negativeSize)
                 continue;
             auto s = pixelSurface(40, 30);

@@ -13,7 +13,7 @@ constexpr double pi = std::numbers::pi;
 TEST(Line, SegmentCoversBothEndPixelsInUserUnits)
 {
     Surface s(100 * 15, 50 * 15);
-    s.ScaleWidth(10);   // 10 px per unit
+    s.ScaleWidth(10);  // 10 px per unit
     s.ScaleHeight(5);
     s.Line(2, 1, 2, 3);
     EXPECT_EQ(inkBounds(s.retainedImage()), QRect(QPoint(20, 10), QPoint(20, 30)));
@@ -106,7 +106,7 @@ TEST(Line, FarCoordinatesAreClippedNotFatal)
 TEST(Circle, FullCircleAroundTheCentreInUserUnits)
 {
     Surface s(100 * 15, 100 * 15);
-    s.ScaleWidth(50);   // 2 px per unit
+    s.ScaleWidth(50);  // 2 px per unit
     s.ScaleHeight(50);
     s.Circle(25, 20, 10);  // centre (50, 40) px, radius 20 px
     const QRect ink = inkBounds(s.retainedImage());

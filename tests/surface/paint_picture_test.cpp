@@ -63,8 +63,7 @@ TEST(PaintPicture, ErrorsAndNothingDrawn)
     auto s = pixelSurface(20, 20);
     EXPECT_EQ(errorOf([&] { s->PaintPicture(Picture(), 0, 0); }), 91);
     EXPECT_EQ(errorOf([&] { s->PaintPicture(marked(4, 4), 0, 0, -1.0f, 4.0f); }), 5);
-    EXPECT_EQ(errorOf([&] { s->PaintPicture(marked(4, 4), 0, 0, 4.0f, 4.0f, 0.0f, 0.0f, -2.0f); }),
-              5);
+    EXPECT_EQ(errorOf([&] { s->PaintPicture(marked(4, 4), 0, 0, 4.0f, 4.0f, 0.0f, 0.0f, -2.0f); }), 5);
     s->PaintPicture(marked(4, 4), 0, 0, 0.0f, 0.0f);
     s->PaintPicture(marked(4, 4), 0, 0, 5.0f, 0.0f);
     EXPECT_TRUE(inkBounds(s->retainedImage()).isNull());
@@ -103,26 +102,24 @@ TEST_P(RasterOps, EachPixelFollowsTheBitFormulaWithAWhitePattern)
     s->PaintPicture(source, 0, 0, {}, {}, {}, {}, {}, {}, c.code);
     const std::uint8_t op = rasterOperation(c.code);
     for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(pixelAt(*s, x, 0), byFormula(op, 0xFFFFFF, src[x], dest[x]))
-            << c.name << " pixel " << x;
+        EXPECT_EQ(pixelAt(*s, x, 0), byFormula(op, 0xFFFFFF, src[x], dest[x])) << c.name << " pixel " << x;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, RasterOps,
-    ::testing::Values(RopCase{"SRCCOPY", SRCCOPY}, RopCase{"SRCAND", SRCAND},
-                      RopCase{"SRCPAINT", SRCPAINT}, RopCase{"SRCINVERT", SRCINVERT},
-                      RopCase{"NOTSRCCOPY", NOTSRCCOPY}, RopCase{"BLACKNESS", 0x00000042},
-                      RopCase{"WHITENESS", 0x00FF0062}, RopCase{"DSTINVERT", 0x00550009},
-                      RopCase{"SRCERASE", 0x00440328}, RopCase{"MERGEPAINT", 0x00BB0226},
-                      RopCase{"PATINVERT", 0x005A0049}, RopCase{"op 0x1B", 0x001B0000},
-                      RopCase{"op 0xE4", 0x00E40000}, RopCase{"op 0x01", 0x00010000}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name)
-            if (!isalnum(static_cast<unsigned char>(ch)))
-                ch = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Codes, RasterOps,
+                         ::testing::Values(RopCase{"SRCCOPY", SRCCOPY}, RopCase{"SRCAND", SRCAND},
+                                           RopCase{"SRCPAINT", SRCPAINT}, RopCase{"SRCINVERT", SRCINVERT},
+                                           RopCase{"NOTSRCCOPY", NOTSRCCOPY}, RopCase{"BLACKNESS", 0x00000042},
+                                           RopCase{"WHITENESS", 0x00FF0062}, RopCase{"DSTINVERT", 0x00550009},
+                                           RopCase{"SRCERASE", 0x00440328}, RopCase{"MERGEPAINT", 0x00BB0226},
+                                           RopCase{"PATINVERT", 0x005A0049}, RopCase{"op 0x1B", 0x001B0000},
+                                           RopCase{"op 0xE4", 0x00E40000}, RopCase{"op 0x01", 0x00010000}),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name)
+                                 if (!isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
 
 TEST(RasterOps, KnownResults)
 {

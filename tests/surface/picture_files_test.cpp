@@ -2,12 +2,12 @@
 #include "kwpnd/error.h"
 #include "surface_test_util.h"
 
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -69,8 +69,7 @@ QByteArray pngHeaderOnly(std::uint32_t w, std::uint32_t h)
     qToBigEndian(w, size);
     qToBigEndian(h, size + 4);
     const QByteArray header = QByteArray(size, 8) + QByteArray("\x08\x02\x00\x00\x00", 5);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", {}) +
-           pngChunk("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", {}) + pngChunk("IEND", {});
 }
 
 // A w × h GIF (Qt reads GIF but does not write it) whose pixel (x, y) has
@@ -186,8 +185,7 @@ TEST(SavePicture, WritesABitmapWhateverTheNameAndReadsBack)
     EXPECT_TRUE(file.read(2) == "BM");
     file.close();
     const Picture back = LoadPicture(path);
-    EXPECT_EQ(back.image().convertToFormat(QImage::Format_RGB32),
-              image.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(back.image().convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
 
     SavePicture(noise(3, 3), path);  // an existing file is replaced
     EXPECT_EQ(LoadPicture(path).pixelSize(), QSize(3, 3));

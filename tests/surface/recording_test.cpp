@@ -2,10 +2,10 @@
 #include "surface/recording.h"
 #include "surface_test_util.h"
 
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
@@ -35,8 +35,7 @@ void drawSample(Surface& s)
 // per inch (a printer's page is both larger and of a higher resolution).
 QImage replayed(const Surface& s, double factor, int dpi = 96)
 {
-    QImage image(qRound(s.pixelWidth() * factor), qRound(s.pixelHeight() * factor),
-                 QImage::Format_RGB32);
+    QImage image(qRound(s.pixelWidth() * factor), qRound(s.pixelHeight() * factor), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
     image.fill(Qt::gray);

@@ -1,15 +1,15 @@
 // Files read on a user's word: regular files under a cap, nothing else, and
 // never a wait on a pipe.
+#include "surface/regular_file.h"
 #include "kwpnd/error.h"
 #include "kwpnd/picture.h"
 #include "support/test_support.h"
-#include "surface/regular_file.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace kwpnd::test {
 namespace {

@@ -2,8 +2,8 @@
 #include "kwpnd/error.h"
 #include "surface_test_util.h"
 
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace kwpnd::test {
 namespace {
@@ -30,10 +30,8 @@ TEST_P(ScaleModeTable, ExtentsAndMappingUseTheUnit)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ScaleModeTable,
-                         ::testing::Values(ModeCase{smTwip, 1, 1}, ModeCase{smPoint, 20, 20},
-                                           ModeCase{smPixel, 15, 15},
-                                           ModeCase{smCharacter, 120, 240},
-                                           ModeCase{smInche, 1440, 1440},
+                         ::testing::Values(ModeCase{smTwip, 1, 1}, ModeCase{smPoint, 20, 20}, ModeCase{smPixel, 15, 15},
+                                           ModeCase{smCharacter, 120, 240}, ModeCase{smInche, 1440, 1440},
                                            ModeCase{smMilimeter, 1440 / 25.4, 1440 / 25.4},
                                            ModeCase{smCentimeter, 1440 / 2.54, 1440 / 2.54}));
 
@@ -140,7 +138,10 @@ TEST(Scale, AreaIsCappedAsWellAsEachSide)
 
     Surface s(4800, 3600);
     const std::function<void()> refused[] = {
-        [&] { s.Width(wide); s.Height(tall); },
+        [&] {
+            s.Width(wide);
+            s.Height(tall);
+        },
         [&] { s.Move(0, 0, wide, tall); },
         [&] { Surface huge(wide, tall); },
     };

@@ -20,15 +20,9 @@ inline std::unique_ptr<Surface> pixelSurface(int w, int h)
     return s;
 }
 
-inline QRgb pixelAt(const Surface& s, int x, int y)
-{
-    return s.retainedImage().pixel(x, y) & 0xFFFFFF;
-}
+inline QRgb pixelAt(const Surface& s, int x, int y) { return s.retainedImage().pixel(x, y) & 0xFFFFFF; }
 
 // Colour value (r + 256·g + 65536·b) of a Qt RGB value.
-inline Colour colourOf(QRgb rgb)
-{
-    return Colour(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16));
-}
+inline Colour colourOf(QRgb rgb) { return Colour(qRed(rgb) | (qGreen(rgb) << 8) | (qBlue(rgb) << 16)); }
 
 }  // namespace kwpnd::test

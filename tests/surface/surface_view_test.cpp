@@ -2,9 +2,9 @@
 #include "surface/surface_view.h"
 #include "surface_test_util.h"
 
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {

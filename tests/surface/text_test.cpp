@@ -1,8 +1,8 @@
 // Print, text measurement and rotated text.
 #include "surface_test_util.h"
 
-#include <QFontMetricsF>
 #include <gtest/gtest.h>
+#include <QFontMetricsF>
 
 namespace kwpnd::test {
 namespace {

@@ -1,13 +1,13 @@
 // WindowCapture: finding a widget by its window handle and picturing it as
 // it looks now, shown or not.
 
+#include "surface/window_capture.h"
 #include "kwpnd/error.h"
 #include "support/test_support.h"
-#include "surface/window_capture.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QTableWidget>
-#include <gtest/gtest.h>
 
 namespace kwpnd::test {
 namespace {
