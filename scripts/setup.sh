@@ -13,6 +13,7 @@ packages=(
   qt6-webengine-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   zbar-tools libzint-dev
+  faketime
   doxygen dpkg-dev groff-base bash
 )
 
