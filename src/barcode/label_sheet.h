@@ -10,7 +10,7 @@
 // This is the header other folders include. The composer works against
 // LabelSheetWindow, so it runs with or without the preview window.
 
-#include "engine/field_record.h"
+#include "engine_api.h"
 #include "kwpnd/picture.h"
 
 #include <QString>

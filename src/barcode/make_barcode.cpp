@@ -1,10 +1,10 @@
 // Composing one label.
-#include "barcode/label_sheet.h"
-#include "barcode/label_symbols.h"
-#include "barcode/label_values.h"
-#include "barcode/sheet_limits.h"
-#include "engine/conversions.h"
+#include "engine_api.h"
 #include "kwpnd/surface.h"
+#include "label_sheet.h"
+#include "label_symbols.h"
+#include "label_values.h"
+#include "sheet_limits.h"
 
 namespace kwpnd {
 

@@ -1,6 +1,6 @@
 // A label sheet drawn for the field being generated.
-#include "barcode/label_sheet.h"
-#include "engine/field_context.h"
+#include "engine_api.h"
+#include "label_sheet.h"
 
 namespace kwpnd {
 

@@ -5,13 +5,13 @@
 // grid of a billion cells, or one whose pitch is zero or points away from
 // the page, costs no more than the labels that show, and no more than
 // kMaxSheetLabels of those.
-#include "barcode/label_sheet.h"
-#include "barcode/sheet_limits.h"
-#include "barcode/sheet_reports.h"
-#include "engine/conversions.h"
+#include "engine_api.h"
 #include "kwpnd/dialogs.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
+#include "label_sheet.h"
+#include "sheet_limits.h"
+#include "sheet_reports.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,7 +8,7 @@
 #include "generation_host.h"
 #include "ini_file_handler.h"
 #include "kwpnd/surface.h"
-#include "surface/device_integer.h"
+#include "surface_api.h"
 
 #include <cmath>
 

@@ -3,9 +3,7 @@
 // the output commands have files of their own.
 #include "preview_window.h"
 
-#include "engine/conversions.h"
-#include "engine/error_handling.h"
-#include "engine/ini_file_handler.h"
+#include "engine_api.h"
 #include "gradient_painter.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"

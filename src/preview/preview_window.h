@@ -10,8 +10,7 @@
 // loads it, and closing the window unloads it again while the members below
 // and the private state stay.
 
-#include "engine/generation_driver.h"
-#include "engine/generation_host.h"
+#include "engine_api.h"
 #include "kwpnd/surface.h"
 #include "page_printer.h"
 

@@ -2,7 +2,7 @@
 // composing surfaces (the label surface and the barcode surface), and what a
 // person does with them: their menu, the double clicks and the label text
 // editor.
-#include "barcode/label_sheet.h"
+#include "barcode_api.h"
 #include "barcode_label_editor.h"
 #include "barcode_sheet_inspector.h"
 #include "barcode_sheet_menu.h"

@@ -2,9 +2,9 @@
 // stamps, numbering and the end number, composing one label, the sheet keys,
 // and how failures are reported.
 
-#include "barcode/label_sheet.h"
-#include "barcode/ean13.h"
+#include "label_sheet.h"
 #include "barcode_support.h"
+#include "ean13.h"
 #include "kwpnd/error.h"
 #include "sheet_host.h"
 #include "support/test_support.h"

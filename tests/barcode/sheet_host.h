@@ -3,9 +3,9 @@
 // on two composing surfaces of its own, the way the preview window does it,
 // and a layout writer for one barcode sheet section with every key given.
 
-#include "barcode/label_sheet.h"
-#include "engine/field_context.h"
 #include "engine/test_host.h"
+#include "engine_api.h"
+#include "label_sheet.h"
 
 #include <QStringList>
 
