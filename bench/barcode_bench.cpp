@@ -110,7 +110,7 @@ FieldRecord thirtyLabelSheet()
     f.YCount = 10;
     f.FontName = QStringLiteral("Arial");
     f.FontSize = 8;
-    BarcodeSheetParameters& p = f.barcode;
+    BarcodeSheetParameters& p = sheetParameters(f);
     p.BarCodeSymbol = QStringLiteral("ean13");
     p.BarCodeSequential = 1;
     p.BarCodeLabelAuto = 1;

@@ -1,5 +1,11 @@
 #pragma once
-// What the other folders use of the barcode folder: barcode label sheets as
-// the window composes them. Everything else here is private.
+// What the other folders use of the barcode folder: the field kinds it draws
+// ("BarcodeSheet"), which whoever owns a generating window registers with
+// the engine before the window generates. Everything else here is private.
 
-#include "label_sheet.h"
+namespace kwpnd {
+
+// Registers this folder's field kinds; calling it again changes nothing.
+void registerBarcodeFieldKinds();
+
+}  // namespace kwpnd

@@ -94,7 +94,7 @@ void BarcodeLabelComposer::drawSheet(LabelSheetWindow& window, const FieldRecord
     step([&] { MakeBarCode(window, f, first); });
     n_ = toNumber(first);
 
-    const bool sequential = f.barcode.BarCodeSequential == 1;
+    const bool sequential = sheetParameters(f).BarCodeSequential == 1;
     const double columnPitch = f.XSpacing + f.Width;
     const double rowPitch = f.YSpacing + f.Height;
     const qint64 columns = sheetCount(f.XCount);

@@ -3,6 +3,7 @@
 // the output commands have files of their own.
 #include "preview_window.h"
 
+#include "barcode_api.h"
 #include "engine_api.h"
 #include "gradient_painter.h"
 #include "kwpnd/error.h"
@@ -17,7 +18,12 @@
 
 namespace kwpnd {
 
-frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this) {}
+frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this)
+{
+    // The window draws the barcode folder's kinds too (their sheet state
+    // lives in the driver's record, for the window's life).
+    registerBarcodeFieldKinds();
+}
 
 frmKWPNDPreviewA::~frmKWPNDPreviewA()
 {

@@ -156,7 +156,9 @@ public:
     bool adjustersOn() const override { return mbAdjusters; }
     bool afterGenerateActionsOn() const override;
     Picture captureWindow(QObject* control) override;
-    void MakeBarCode(FieldContext& ctx) override;
+    // picBarCodePicObj and picBarCodeLabel, on which barcode sheets compose.
+    ComposingSurfaces composingSurfaces() override;
+    void composingSurfacesChanged() override { syncComposingViews(); }
 
 private:
     struct Visual;
@@ -179,8 +181,6 @@ private:
 
     QSizeF canvasDesignSize_{kCanvasDesignWidth, kCanvasDesignHeight};
     std::unique_ptr<Visual> visual_;
-    // Numbering and stamping state of barcode sheets, kept for the window's life.
-    std::shared_ptr<class BarcodeLabelComposer> barcodeComposer_;
     QEventLoop* modalLoop_ = nullptr;
     GenerationDriver driver_;
 };
