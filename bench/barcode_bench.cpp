@@ -4,13 +4,13 @@
 // items_per_second of a BM_Kwpnd* row by that of its BM_Zint* row for the
 // ratio.
 
-#include "barcode/code39.h"
-#include "barcode/ean13.h"
-#include "barcode/evalbar.h"
-#include "barcode/label_sheet.h"
+#include "code39.h"
+#include "ean13.h"
+#include "evalbar.h"
 #include "kwpnd/barcode_upc.h"
 #include "kwpnd/dialogs.h"
 #include "kwpnd/surface.h"
+#include "label_sheet.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -110,7 +110,7 @@ FieldRecord thirtyLabelSheet()
     f.YCount = 10;
     f.FontName = QStringLiteral("Arial");
     f.FontSize = 8;
-    BarcodeSheetParameters& p = f.barcode;
+    BarcodeSheetParameters& p = sheetParameters(f);
     p.BarCodeSymbol = QStringLiteral("ean13");
     p.BarCodeSequential = 1;
     p.BarCodeLabelAuto = 1;

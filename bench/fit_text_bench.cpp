@@ -1,6 +1,6 @@
 // Fitting a 2,000-character text into an A4 canvas.
 
-#include "engine/text_fit.h"
+#include "text_fit.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "kwpnd/dialogs.h"
 #include "kwpnd/preview.h"
-#include "preview/preview_window.h"
+#include "preview_window.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // copy, a stat per access) against a reader that scans the file afresh for
 // every look-up.
 
-#include "engine/ini_file_handler.h"
+#include "ini_file_handler.h"
 
 #include <QFile>
 #include <QStringList>

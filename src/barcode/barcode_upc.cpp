@@ -1,7 +1,7 @@
 #include "kwpnd/barcode_upc.h"
 
-#include "barcode/ean_upc_patterns.h"
-#include "barcode/integer16.h"
+#include "ean_upc_patterns.h"
+#include "integer16.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
 

@@ -1,8 +1,8 @@
 #include "code39.h"
 
-#include "barcode/code39_table.h"
-#include "barcode/integer16.h"
-#include "engine/conversions.h"
+#include "code39_table.h"
+#include "engine_api.h"
+#include "integer16.h"
 #include "kwpnd/surface.h"
 
 #include <cmath>

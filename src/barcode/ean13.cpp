@@ -1,7 +1,7 @@
 #include "ean13.h"
 
-#include "barcode/ean_upc_patterns.h"
-#include "engine/conversions.h"
+#include "ean_upc_patterns.h"
+#include "engine_api.h"
 #include "kwpnd/error.h"
 
 namespace kwpnd {

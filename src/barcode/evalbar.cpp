@@ -1,7 +1,7 @@
 #include "evalbar.h"
 
-#include "barcode/code39_table.h"
-#include "barcode/integer16.h"
+#include "code39_table.h"
+#include "integer16.h"
 #include "kwpnd/surface.h"
 
 namespace kwpnd {

@@ -7,10 +7,11 @@
 // cell gets the next number; the number reached is written back to the data
 // file as BarcodeEndNumber so that the next sheet can continue from it.
 //
-// This is the header other folders include. The composer works against
-// LabelSheetWindow, so it runs with or without the preview window.
+// The composer works against LabelSheetWindow, so it runs with or without
+// the preview window.
 
-#include "engine/field_record.h"
+#include "barcode_sheet_keys.h"
+#include "engine_api.h"
 #include "kwpnd/picture.h"
 
 #include <QString>
@@ -63,10 +64,23 @@ private:
     Picture stamp_;
 };
 
-// The call a window makes from GenerationHost::MakeBarCode(FieldContext&):
-// the sheet of the field being generated, with the window's two composing
-// surfaces and its composer.
+// What a window's barcode sheets keep for the window's life, in the working
+// record: the parameters of the last sheet and the numbering and stamp.
+struct BarcodeSheetState {
+    BarcodeSheetParameters parameters;
+    BarcodeLabelComposer composer;
+};
+BarcodeSheetState& barcodeSheetState(FieldRecord& record);
+
+// The sheet of the field being generated, composed on the two given surfaces
+// with the given composer.
 void drawBarcodeSheet(FieldContext& ctx, Surface& picBarCodePicObj, Surface& picBarCodeLabel,
                       BarcodeLabelComposer& composer);
+
+// The renderer of "BarcodeSheet" fields: the sheet on the host's composing
+// surfaces (the part surface is picBarCodePicObj, the whole picBarCodeLabel)
+// with the composer of the record; the field's data as plain text on a host
+// without composing surfaces.
+void drawBarcodeSheetField(FieldContext& ctx);
 
 }  // namespace kwpnd

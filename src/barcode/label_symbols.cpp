@@ -1,11 +1,11 @@
 #include "label_symbols.h"
 
-#include "barcode/code39.h"
-#include "barcode/ean13.h"
-#include "barcode/evalbar.h"
-#include "barcode/sheet_limits.h"
+#include "code39.h"
+#include "ean13.h"
+#include "evalbar.h"
 #include "kwpnd/barcode_upc.h"
 #include "kwpnd/surface.h"
+#include "sheet_limits.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "label_values.h"
 
-#include "engine/conversions.h"
+#include "engine_api.h"
 #include "kwpnd/error.h"
 
 #include <limits>

@@ -1,17 +1,17 @@
 // Composing one label.
-#include "barcode/label_sheet.h"
-#include "barcode/label_symbols.h"
-#include "barcode/label_values.h"
-#include "barcode/sheet_limits.h"
-#include "engine/conversions.h"
+#include "engine_api.h"
 #include "kwpnd/surface.h"
+#include "label_sheet.h"
+#include "label_symbols.h"
+#include "label_values.h"
+#include "sheet_limits.h"
 
 namespace kwpnd {
 
 namespace {
 QString labelToolTip(const FieldRecord& f)
 {
-    return f.barcode.BarCodeSymbol + QStringLiteral(" type barcode label.") + QStringLiteral(" Width : ") +
+    return sheetParameters(f).BarCodeSymbol + QStringLiteral(" type barcode label.") + QStringLiteral(" Width : ") +
            numberText(f.Width) + QStringLiteral(" Height : ") + numberText(f.Height) + QStringLiteral(", XCount : ") +
            numberText(f.XCount) + QStringLiteral(" YCount : ") + numberText(f.YCount);
 }
@@ -43,7 +43,7 @@ void printAt(Surface& surface, float x, float y, const QString& text)
 
 void BarcodeLabelComposer::MakeBarCode(LabelSheetWindow& window, const FieldRecord& f, const QString& sBarcodeNumber)
 {
-    const BarcodeSheetParameters& p = f.barcode;
+    const BarcodeSheetParameters& p = sheetParameters(f);
     Surface& symbolSurface = window.picBarCodePicObj();
     Surface& label = window.picBarCodeLabel();
     auto data = [&](const char* key) { return window.ReadDataValue(f.sectionName, QLatin1String(key)); };

@@ -1,6 +1,8 @@
-// A label sheet drawn for the field being generated.
-#include "barcode/label_sheet.h"
-#include "engine/field_context.h"
+// A label sheet drawn for the field being generated, and the field kinds of
+// this folder.
+#include "barcode_api.h"
+#include "engine_api.h"
+#include "label_sheet.h"
 
 namespace kwpnd {
 
@@ -35,6 +37,27 @@ void drawBarcodeSheet(FieldContext& ctx, Surface& picBarCodePicObj, Surface& pic
 {
     FieldSheetWindow window(ctx, picBarCodePicObj, picBarCodeLabel);
     composer.drawSheet(window, ctx.record);
+}
+
+BarcodeSheetState& barcodeSheetState(FieldRecord& record)
+{
+    return kindState<BarcodeSheetState>(record, kBarcodeSheetType);
+}
+
+void drawBarcodeSheetField(FieldContext& ctx)
+{
+    const GenerationHost::ComposingSurfaces surfaces = ctx.host.composingSurfaces();
+    if (!surfaces.part || !surfaces.whole) {
+        drawPlainText(ctx);
+        return;
+    }
+    drawBarcodeSheet(ctx, *surfaces.part, *surfaces.whole, barcodeSheetState(ctx.record).composer);
+    ctx.host.composingSurfacesChanged();
+}
+
+void registerBarcodeFieldKinds()
+{
+    registerFieldKind(FieldKind{kBarcodeSheetType, barcodeSheetKeys(), drawBarcodeSheetField});
 }
 
 }  // namespace kwpnd

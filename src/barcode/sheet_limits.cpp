@@ -1,6 +1,6 @@
 #include "sheet_limits.h"
 
-#include "engine/conversions.h"
+#include "engine_api.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
 

@@ -5,13 +5,13 @@
 // grid of a billion cells, or one whose pitch is zero or points away from
 // the page, costs no more than the labels that show, and no more than
 // kMaxSheetLabels of those.
-#include "barcode/label_sheet.h"
-#include "barcode/sheet_limits.h"
-#include "barcode/sheet_reports.h"
-#include "engine/conversions.h"
+#include "engine_api.h"
 #include "kwpnd/dialogs.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
+#include "label_sheet.h"
+#include "sheet_limits.h"
+#include "sheet_reports.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,7 +94,7 @@ void BarcodeLabelComposer::drawSheet(LabelSheetWindow& window, const FieldRecord
     step([&] { MakeBarCode(window, f, first); });
     n_ = toNumber(first);
 
-    const bool sequential = f.barcode.BarCodeSequential == 1;
+    const bool sequential = sheetParameters(f).BarCodeSequential == 1;
     const double columnPitch = f.XSpacing + f.Width;
     const double rowPitch = f.YSpacing + f.Height;
     const qint64 columns = sheetCount(f.XCount);

@@ -1,6 +1,6 @@
 #include "sheet_reports.h"
 
-#include "engine/error_handling.h"
+#include "engine_api.h"
 
 namespace kwpnd {
 

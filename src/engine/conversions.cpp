@@ -1,8 +1,8 @@
-#include "engine/conversions.h"
+#include "conversions.h"
 
-#include "engine/decimal_digits.h"
-#include "engine/number_parse.h"
+#include "decimal_digits.h"
 #include "kwpnd/error.h"
+#include "number_parse.h"
 
 #include <cmath>
 #include <limits>

@@ -4,6 +4,7 @@
 // a failing step and goes on with the next one.
 
 #include "error_handling.h"
+#include "field_kinds.h"
 #include "field_record.h"
 #include "generation_driver.h"
 #include "generation_host.h"
@@ -33,11 +34,5 @@ struct FieldContext {
         canvas.CurrentY(canvas.CurrentY() + static_cast<float>(record.Height));
     }
 };
-
-using FieldRenderer = void (*)(FieldContext&);
-
-// The renderer of a field kind (exact comparison); plain text when the kind
-// has no renderer of its own.
-FieldRenderer findFieldRenderer(const QString& type);
 
 }  // namespace kwpnd

@@ -1,17 +1,22 @@
+#include "field_kinds.h"
+
 #include "field_context.h"
 #include "picture_fields.h"
 #include "text_fields.h"
 
+#include <map>
+#include <mutex>
+
 namespace kwpnd {
 
 namespace {
-struct FieldKind {
+struct EngineKind {
     const char* type;
     FieldRenderer render;
 };
 
-// Field kinds with a renderer of their own; every other value prints its data.
-const FieldKind kFieldKinds[] = {
+// The kinds the engine draws itself. None reads keys of its own.
+const EngineKind kEngineKinds[] = {
     {"StrFromStrings", drawStrFromStrings},
     {"Now", drawNow},
     {"Date", drawDate},
@@ -39,24 +44,54 @@ const FieldKind kFieldKinds[] = {
     {"Labels", drawLabels},
     {"Line", drawLine},
     {"Circle", drawCircle},
-    {"BarcodeSheet", [](FieldContext& ctx) { ctx.host.MakeBarCode(ctx); }},
+};
+
+// The registry, filled with the engine's kinds on first use (so no static
+// initialisation order is involved). Other folders' kinds arrive through
+// registerFieldKind from any thread, hence the lock.
+class FieldKindRegistry {
+public:
+    static FieldKindRegistry& instance()
+    {
+        static FieldKindRegistry registry;
+        return registry;
+    }
+
+    void add(const FieldKind& kind)
+    {
+        std::lock_guard lock(mutex_);
+        kinds_[kind.type] = kind;
+    }
+
+    std::optional<FieldKind> find(const QString& type) const
+    {
+        std::lock_guard lock(mutex_);
+        const auto it = kinds_.find(type);
+        if (it == kinds_.end())
+            return std::nullopt;
+        return it->second;
+    }
+
+private:
+    FieldKindRegistry()
+    {
+        for (const EngineKind& kind : kEngineKinds)
+            kinds_[QLatin1String(kind.type)] = FieldKind{QLatin1String(kind.type), {}, kind.render};
+    }
+
+    mutable std::mutex mutex_;
+    std::map<QString, FieldKind> kinds_;
 };
 }  // namespace
+
+void registerFieldKind(const FieldKind& kind) { FieldKindRegistry::instance().add(kind); }
+
+std::optional<FieldKind> findFieldKind(const QString& type) { return FieldKindRegistry::instance().find(type); }
 
 Picture GenerationHost::captureWindow(QObject*)
 {
     throw Error(ErrorNumber::ActionNotSupported,
                 QStringLiteral("Object doesn't support this action: this window cannot capture controls"));
-}
-
-void GenerationHost::MakeBarCode(FieldContext& ctx) { drawPlainText(ctx); }
-
-FieldRenderer findFieldRenderer(const QString& type)
-{
-    for (const FieldKind& kind : kFieldKinds)
-        if (type == QLatin1String(kind.type))
-            return kind.render;
-    return drawPlainText;
 }
 
 }  // namespace kwpnd

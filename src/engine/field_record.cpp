@@ -18,7 +18,7 @@ void ClearAllVar(FieldRecord& record)
     fresh.Shadow = record.Shadow;
     fresh.Delimeter = std::move(record.Delimeter);
     fresh.paddedBuffer = std::move(record.paddedBuffer);
-    fresh.barcode = std::move(record.barcode);
+    fresh.kindStates = std::move(record.kindStates);
 
     fresh.FontName = QStringLiteral("Arial");
     fresh.FontSize = 8;

@@ -4,10 +4,10 @@
 // every section, while the kept members carry over to later sections (and
 // later generations of the same window).
 
-#include "barcode_sheet_keys.h"
-
 #include <QString>
+#include <any>
 #include <cstdint>
+#include <map>
 
 namespace kwpnd {
 
@@ -44,8 +44,10 @@ struct FieldRecord {
     std::int32_t Align = 0;
     std::int32_t Shadow = 0;
     QString Delimeter;
-    QString paddedBuffer;            // the buffer of "rsetn"/"rsetc"
-    BarcodeSheetParameters barcode;  // of the last "BarcodeSheet" field
+    QString paddedBuffer;  // the buffer of "rsetn"/"rsetc"
+    // What a field kind keeps between its fields (the parameters of its last
+    // field, a running number ...), by kind type; see kindState.
+    std::map<QString, std::any> kindStates;
 
     // True once ClearAllVar has run in this window's life.
     bool everReset = false;
@@ -53,5 +55,24 @@ struct FieldRecord {
 
 // Restores the reset members (see FieldRecord).
 void ClearAllVar(FieldRecord& record);
+
+// The state the kind `type` keeps in `record`, made on first use. A kind
+// keeps one type of state; asking for another is std::bad_any_cast.
+template <typename State>
+State& kindState(FieldRecord& record, const QString& type)
+{
+    std::any& slot = record.kindStates[type];
+    if (!slot.has_value())
+        slot.emplace<State>();
+    return std::any_cast<State&>(slot);
+}
+
+// The same, read only: null while the kind has kept nothing.
+template <typename State>
+const State* kindState(const FieldRecord& record, const QString& type)
+{
+    const auto it = record.kindStates.find(type);
+    return it == record.kindStates.end() ? nullptr : &std::any_cast<const State&>(it->second);
+}
 
 }  // namespace kwpnd

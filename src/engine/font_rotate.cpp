@@ -1,8 +1,8 @@
 #include "kwpnd/font_rotate.h"
 
-#include "engine/windows1252.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
+#include "windows1252.h"
 
 #include <limits>
 

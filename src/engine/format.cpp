@@ -1,9 +1,9 @@
 // Format: decides what the value is and which formatter its pattern asks for.
-#include "engine/format.h"
+#include "format.h"
 
-#include "engine/conversions.h"
-#include "engine/format_parts.h"
-#include "engine/number_parse.h"
+#include "conversions.h"
+#include "format_parts.h"
+#include "number_parse.h"
 
 #include <optional>
 

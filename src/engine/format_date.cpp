@@ -1,5 +1,5 @@
 // Date and time patterns.
-#include "engine/format_parts.h"
+#include "format_parts.h"
 
 #include <array>
 #include <vector>

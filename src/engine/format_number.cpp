@@ -1,9 +1,9 @@
 // Number patterns: digit placeholders 0 and #, decimal point, thousands
 // separator and scaling commas, percent, scientific notation, literals, and
 // up to three sections (positive; negative; zero).
-#include "engine/conversions.h"
-#include "engine/decimal_digits.h"
-#include "engine/format_parts.h"
+#include "conversions.h"
+#include "decimal_digits.h"
+#include "format_parts.h"
 
 #include <cmath>
 #include <vector>

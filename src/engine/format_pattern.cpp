@@ -1,6 +1,6 @@
 // Pattern sections and kinds, and the serial date numbers shared by the
 // number and date formatters.
-#include "engine/format_parts.h"
+#include "format_parts.h"
 
 #include "kwpnd/error.h"
 

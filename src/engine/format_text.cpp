@@ -1,6 +1,6 @@
 // String patterns: @ (a character or a blank), & (a character or nothing),
 // < (lower case), > (upper case), ! (fill placeholders from the left).
-#include "engine/format_parts.h"
+#include "format_parts.h"
 
 namespace kwpnd::format_detail {
 

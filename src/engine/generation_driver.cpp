@@ -1,6 +1,5 @@
 #include "generation_driver.h"
 
-#include "barcode_sheet_keys.h"
 #include "conversions.h"
 #include "error_handling.h"
 #include "field_context.h"
@@ -8,7 +7,7 @@
 #include "generation_host.h"
 #include "ini_file_handler.h"
 #include "kwpnd/surface.h"
-#include "surface/device_integer.h"
+#include "surface_api.h"
 
 #include <cmath>
 
@@ -121,11 +120,12 @@ void GenerationDriver::generateSection(const QString& name, int index)
             if (!type.isEmpty())
                 record_.Type = type.trimmed();
         });
-        if (record_.Type == QLatin1String("BarcodeSheet"))
-            readBarcodeSheetKeys(*this, record_, host_.dialogs());
+        const std::optional<FieldKind> kind = findFieldKind(record_.Type);
+        if (kind)
+            readKindKeys(kind->keys);
         readFieldKeys();
         if (record_.XLeft != 0 || record_.YTop != 0)
-            drawField();
+            drawField(kind && kind->render ? kind->render : drawPlainText);
         if (host_.guidesOn())
             step([&] { host_.DrawGuides(record_.XLeft, record_.YTop, record_.sectionName); });
         if (host_.adjustersOn())
@@ -135,6 +135,12 @@ void GenerationDriver::generateSection(const QString& name, int index)
             });
     }
     ClearAllVar(record_);
+}
+
+void GenerationDriver::readKindKeys(std::span<const FieldKindKey> keys)
+{
+    for (const FieldKindKey& key : keys)
+        step([&] { key.store(record_, ReadLayoutValue(record_.sectionName, QLatin1String(key.name))); });
 }
 
 void GenerationDriver::readFieldKeys()
@@ -150,7 +156,7 @@ void GenerationDriver::readFieldKeys()
     }
 }
 
-void GenerationDriver::drawField()
+void GenerationDriver::drawField(FieldRenderer render)
 {
     Surface& canvas = host_.canvas();
     FieldRecord& r = record_;
@@ -189,7 +195,7 @@ void GenerationDriver::drawField()
     step([&] { canvas.ForeColor(0); });
     step([&] {
         FieldContext ctx{r, canvas, host_, *this};
-        findFieldRenderer(r.Type)(ctx);
+        render(ctx);
     });
     resetCanvas();
 }

@@ -3,11 +3,13 @@
 // page canvas, in file order, then runs the after-generation actions. Each
 // step that fails is reported and the walk goes on with the next step.
 
+#include "field_kinds.h"
 #include "field_record.h"
 #include "kwpnd/font_rotate.h"
 
 #include <QString>
 #include <memory>
+#include <span>
 
 namespace kwpnd {
 
@@ -38,8 +40,9 @@ public:
 
 private:
     void generateSection(const QString& name, int index);
+    void readKindKeys(std::span<const FieldKindKey> keys);
     void readFieldKeys();
-    void drawField();
+    void drawField(FieldRenderer render);
     void resetCanvas();
     template <typename Step>
     bool step(Step&& s);

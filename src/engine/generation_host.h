@@ -57,9 +57,18 @@ public:
     // that cannot capture: error 445.
     virtual Picture captureWindow(QObject* control);
 
-    // Draws a "BarcodeSheet" field on the window's composing surfaces. A host
-    // without composing surfaces prints the field's data as plain text.
-    virtual void MakeBarCode(FieldContext& ctx);
+    // The window's two composing surfaces, on which a field kind builds what
+    // it then stamps onto the canvas: `part` takes one piece of it first, and
+    // `whole` puts the pieces together. Null when the host has none (a kind
+    // that needs them then prints its data as plain text).
+    struct ComposingSurfaces {
+        Surface* part = nullptr;
+        Surface* whole = nullptr;
+    };
+    virtual ComposingSurfaces composingSurfaces() { return {}; }
+    // Called after a field kind has drawn on the composing surfaces, so that
+    // what shows them can follow.
+    virtual void composingSurfacesChanged() {}
 
     // After-generation actions, unless the host switched them off.
     virtual bool afterGenerateActionsOn() const { return true; }

@@ -1,4 +1,4 @@
-#include "engine/ini_cache.h"
+#include "ini_cache.h"
 
 #include <QDir>
 #include <QFile>

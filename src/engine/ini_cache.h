@@ -4,8 +4,8 @@
 // at once; a stat before every access notices changes made by other writers.
 // Used on the user-interface thread only: nothing here is locked.
 
-#include "engine/ini_document.h"
-#include "engine/ini_file_io.h"
+#include "ini_document.h"
+#include "ini_file_io.h"
 #include "kwpnd/error.h"
 
 #include <QByteArray>

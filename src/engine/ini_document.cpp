@@ -1,4 +1,4 @@
-#include "engine/ini_document.h"
+#include "ini_document.h"
 
 #include <QSet>
 

@@ -15,7 +15,7 @@
 // the text of a new document that keeps every other line, comment and line
 // ending as it was.
 
-#include "engine/ini_text_codec.h"
+#include "ini_text_codec.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "engine/ini_file_handler.h"
+#include "ini_file_handler.h"
 
-#include "engine/ini_cache.h"
+#include "ini_cache.h"
 #include "kwpnd/error.h"
 
 namespace kwpnd {

@@ -16,7 +16,7 @@
 // keeps the file's encoding, line endings, other lines, owner, group, mode
 // and hard links.
 
-#include "engine/ini_document.h"
+#include "ini_document.h"
 
 #include <QString>
 #include <QStringList>

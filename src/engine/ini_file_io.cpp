@@ -1,4 +1,4 @@
-#include "engine/ini_file_io.h"
+#include "ini_file_io.h"
 
 #include "kwpnd/error.h"
 

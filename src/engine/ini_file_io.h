@@ -3,7 +3,7 @@
 // guarded read (regular text files of sane size only) and the rewrite that
 // keeps the file whole, its owner, group, mode and links.
 
-#include "engine/ini_text_codec.h"
+#include "ini_text_codec.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "engine/ini_text_codec.h"
+#include "ini_text_codec.h"
 
-#include "engine/windows1252.h"
+#include "windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

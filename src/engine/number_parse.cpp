@@ -1,4 +1,4 @@
-#include "engine/number_parse.h"
+#include "number_parse.h"
 
 #include <QStringView>
 #include <algorithm>

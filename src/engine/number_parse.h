@@ -2,7 +2,7 @@
 // Reading number literals out of text: the lenient leading-number reader and
 // the whole-text reader behind the strict conversions. Private to the engine.
 
-#include "engine/decimal_digits.h"
+#include "decimal_digits.h"
 
 #include <QString>
 #include <cstdint>

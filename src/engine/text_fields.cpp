@@ -4,7 +4,7 @@
 #include "format.h"
 #include "ini_file_handler.h"
 #include "runtime_component.h"
-#include "surface/device_integer.h"
+#include "surface_api.h"
 #include "text_fit.h"
 
 #include <QDateTime>

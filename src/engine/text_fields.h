@@ -2,10 +2,10 @@
 // Renderers of the text kinds.
 
 #include "field_context.h"
+#include "field_kinds.h"
 
 namespace kwpnd {
 
-void drawPlainText(FieldContext& ctx);
 void drawStrFromStrings(FieldContext& ctx);
 void drawNow(FieldContext& ctx);
 void drawDate(FieldContext& ctx);

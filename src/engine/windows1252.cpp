@@ -1,4 +1,4 @@
-#include "engine/windows1252.h"
+#include "windows1252.h"
 
 #include <array>
 

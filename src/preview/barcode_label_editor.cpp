@@ -1,6 +1,6 @@
 #include "barcode_label_editor.h"
 
-#include "engine/generation_driver.h"
+#include "engine_api.h"
 #include "kwpnd/dialogs.h"
 
 namespace kwpnd {

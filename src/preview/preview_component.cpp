@@ -1,8 +1,7 @@
 #include "kwpnd/preview.h"
 
 #include "default_page.h"
-#include "engine/conversions.h"
-#include "engine/ini_file_handler.h"
+#include "engine_api.h"
 #include "kwpnd/dialogs.h"
 #include "kwpnd/error.h"
 #include "preview_window.h"

@@ -4,7 +4,7 @@
 // window's handlers in frmKWPNDPreviewA. It has no logic of its own, and no
 // layout: parts keep their places when the window is resized.
 
-#include "surface/surface_view.h"
+#include "surface_api.h"
 #include "zoom_view.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 // The visual part of the preview window: what exists only while it is
 // loaded. Shared by the files that implement frmKWPNDPreviewA.
 
-#include "engine/ini_file_handler.h"
+#include "engine_api.h"
 #include "kwpnd/surface.h"
 #include "preview_form.h"
 #include "preview_window.h"

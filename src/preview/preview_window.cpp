@@ -3,9 +3,8 @@
 // the output commands have files of their own.
 #include "preview_window.h"
 
-#include "engine/conversions.h"
-#include "engine/error_handling.h"
-#include "engine/ini_file_handler.h"
+#include "barcode_api.h"
+#include "engine_api.h"
 #include "gradient_painter.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
@@ -19,7 +18,12 @@
 
 namespace kwpnd {
 
-frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this) {}
+frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this)
+{
+    // The window draws the barcode folder's kinds too (their sheet state
+    // lives in the driver's record, for the window's life).
+    registerBarcodeFieldKinds();
+}
 
 frmKWPNDPreviewA::~frmKWPNDPreviewA()
 {

@@ -10,8 +10,7 @@
 // loads it, and closing the window unloads it again while the members below
 // and the private state stay.
 
-#include "engine/generation_driver.h"
-#include "engine/generation_host.h"
+#include "engine_api.h"
 #include "kwpnd/surface.h"
 #include "page_printer.h"
 
@@ -157,7 +156,9 @@ public:
     bool adjustersOn() const override { return mbAdjusters; }
     bool afterGenerateActionsOn() const override;
     Picture captureWindow(QObject* control) override;
-    void MakeBarCode(FieldContext& ctx) override;
+    // picBarCodePicObj and picBarCodeLabel, on which barcode sheets compose.
+    ComposingSurfaces composingSurfaces() override;
+    void composingSurfacesChanged() override { syncComposingViews(); }
 
 private:
     struct Visual;
@@ -180,8 +181,6 @@ private:
 
     QSizeF canvasDesignSize_{kCanvasDesignWidth, kCanvasDesignHeight};
     std::unique_ptr<Visual> visual_;
-    // Numbering and stamping state of barcode sheets, kept for the window's life.
-    std::shared_ptr<class BarcodeLabelComposer> barcodeComposer_;
     QEventLoop* modalLoop_ = nullptr;
     GenerationDriver driver_;
 };

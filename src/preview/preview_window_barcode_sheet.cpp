@@ -2,7 +2,6 @@
 // composing surfaces (the label surface and the barcode surface), and what a
 // person does with them: their menu, the double clicks and the label text
 // editor.
-#include "barcode/label_sheet.h"
 #include "barcode_label_editor.h"
 #include "barcode_sheet_inspector.h"
 #include "barcode_sheet_menu.h"
@@ -18,13 +17,11 @@
 
 namespace kwpnd {
 
-void frmKWPNDPreviewA::MakeBarCode(FieldContext& ctx)
+GenerationHost::ComposingSurfaces frmKWPNDPreviewA::composingSurfaces()
 {
-    if (!barcodeComposer_)
-        barcodeComposer_ = std::make_shared<BarcodeLabelComposer>();
-    drawBarcodeSheet(ctx, picBarCodePicObj(), picBarCodeLabel(), *barcodeComposer_);
-    // Composing shows the label surface: let its view follow.
-    syncComposingViews();
+    // Composing shows the label surface: composingSurfacesChanged lets its
+    // view follow.
+    return {&picBarCodePicObj(), &picBarCodeLabel()};
 }
 
 namespace {

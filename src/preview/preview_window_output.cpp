@@ -1,11 +1,11 @@
 // The output commands that work on the canvas as a whole: clear, copy, save,
 // mail, the settings editor. Printing is in preview_window_print.cpp.
 // Capturing a registered control for a capture field is here too.
-#include "engine/error_handling.h"
+#include "engine_api.h"
 #include "kwpnd/dialogs.h"
 #include "preview_settings_dialog.h"
 #include "preview_visual.h"
-#include "surface/window_capture.h"
+#include "surface_api.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

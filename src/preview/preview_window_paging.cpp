@@ -1,7 +1,6 @@
 // Paging through the pages the host registered: the paging bar's buttons and
 // the "Go To Page" menu.
-#include "engine/conversions.h"
-#include "engine/error_handling.h"
+#include "engine_api.h"
 #include "kwpnd/preview.h"
 #include "preview_visual.h"
 

@@ -1,7 +1,6 @@
 // Printing the page: with the print dialog or directly, in as many copies as
 // the layout's "Printer" section asks, each copy a job of its own.
-#include "engine/conversions.h"
-#include "engine/error_handling.h"
+#include "engine_api.h"
 #include "page_printer.h"
 #include "preview_visual.h"
 

@@ -1,6 +1,6 @@
 // Scrolling: the scroll bars move the canvas in its frame, the zoom view
 // with it, and the numbering of the rulers.
-#include "engine/error_handling.h"
+#include "engine_api.h"
 #include "kwpnd/super_ruler.h"
 #include "preview_visual.h"
 

@@ -3,7 +3,7 @@
 // Qt's event delivery must not see an exception, the handler's entry point
 // catches it and shows it as an untrapped failure (error number as caption).
 
-#include "engine/error_handling.h"
+#include "engine_api.h"
 
 namespace kwpnd {
 

@@ -1,4 +1,4 @@
-#include "surface/colour.h"
+#include "colour.h"
 
 #include "kwpnd/error.h"
 

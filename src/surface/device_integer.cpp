@@ -1,4 +1,4 @@
-#include "surface/device_integer.h"
+#include "device_integer.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "surface/geometry.h"
+#include "geometry.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "kwpnd/picture.h"
 
-#include "surface/recording.h"
+#include "recording.h"
 
 #include <QPainter>
 

@@ -2,8 +2,8 @@
 // GIF) and writing them as device-independent bitmaps.
 #include "kwpnd/error.h"
 #include "kwpnd/picture.h"
-#include "surface/regular_file.h"
-#include "surface/text_font.h"
+#include "regular_file.h"
+#include "text_font.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "surface/raster_op.h"
+#include "raster_op.h"
 
 #include <vector>
 

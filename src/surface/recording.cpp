@@ -1,6 +1,6 @@
-#include "surface/recording.h"
+#include "recording.h"
 
-#include "surface/text_font.h"
+#include "text_font.h"
 
 #include <QPaintDevice>
 #include <QPainter>

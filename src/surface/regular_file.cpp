@@ -1,4 +1,4 @@
-#include "surface/regular_file.h"
+#include "regular_file.h"
 
 #include "kwpnd/error.h"
 

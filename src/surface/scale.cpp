@@ -1,4 +1,4 @@
-#include "surface/scale.h"
+#include "scale.h"
 
 #include "kwpnd/surface.h"
 

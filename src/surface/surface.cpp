@@ -1,11 +1,11 @@
 // Surface: construction, properties and their side effects, snapshots.
 #include "kwpnd/surface.h"
 
+#include "colour.h"
 #include "kwpnd/error.h"
-#include "surface/colour.h"
-#include "surface/scale.h"
-#include "surface/surface_handles.h"
-#include "surface/surface_state.h"
+#include "scale.h"
+#include "surface_handles.h"
+#include "surface_state.h"
 
 #include <cmath>
 

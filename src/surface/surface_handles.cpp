@@ -1,4 +1,4 @@
-#include "surface/surface_handles.h"
+#include "surface_handles.h"
 
 #include <mutex>
 #include <unordered_map>

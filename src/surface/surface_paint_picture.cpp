@@ -12,8 +12,8 @@
 // use the picture's colours only.
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
-#include "surface/raster_op.h"
-#include "surface/surface_state.h"
+#include "raster_op.h"
+#include "surface_state.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // Surface: lines, boxes, circles and erasing.
+#include "colour.h"
+#include "geometry.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
-#include "surface/colour.h"
-#include "surface/geometry.h"
-#include "surface/surface_state.h"
+#include "surface_state.h"
 
 #include <cmath>
 #include <numbers>

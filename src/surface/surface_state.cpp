@@ -1,8 +1,8 @@
-#include "surface/surface_state.h"
+#include "surface_state.h"
 
 #include "kwpnd/error.h"
-#include "surface/raster_op.h"
-#include "surface/scale.h"
+#include "raster_op.h"
+#include "scale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 #pragma once
 // The state behind a Surface, shared by the files that implement it.
 
+#include "device_integer.h"
 #include "kwpnd/surface.h"
-#include "surface/device_integer.h"
-#include "surface/recording.h"
-#include "surface/text_font.h"
+#include "recording.h"
+#include "text_font.h"
 
 #include <QColor>
 #include <QImage>

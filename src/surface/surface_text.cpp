@@ -7,7 +7,7 @@
 #include "kwpnd/surface.h"
 
 #include "kwpnd/error.h"
-#include "surface/surface_state.h"
+#include "surface_state.h"
 
 #include <QFontMetricsF>
 #include <cmath>

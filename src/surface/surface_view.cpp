@@ -1,7 +1,7 @@
-#include "surface/surface_view.h"
+#include "surface_view.h"
 
+#include "device_integer.h"
 #include "kwpnd/surface.h"
-#include "surface/device_integer.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "surface/text_font.h"
+#include "text_font.h"
 
 #include <QImage>
 #include <QPaintDevice>

@@ -1,9 +1,9 @@
 // WindowCapture: a picture of one of the process's widgets, found by the
 // native window handle a host control reports.
-#include "surface/window_capture.h"
+#include "window_capture.h"
 
 #include "kwpnd/error.h"
-#include "surface/text_font.h"
+#include "text_font.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,8 +1,8 @@
 // kwpnd barcode, run as a separate process: the files it writes and what a
 // decoder reads in them.
 
-#include "barcode/ean13.h"
 #include "barcode_support.h"
+#include "ean13.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Code 39: the pattern tables against the standard, module widths, sizing,
 // the caption, characters left out, and what a decoder reads.
 
-#include "barcode/code39.h"
-#include "barcode/code39_table.h"
-#include "barcode/evalbar.h"
+#include "code39.h"
 #include "barcode_support.h"
+#include "code39_table.h"
+#include "evalbar.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
 #include "support/test_support.h"

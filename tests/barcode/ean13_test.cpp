@@ -1,7 +1,7 @@
 // EAN-13: check digits, module colours, the drawn modules against the
 // standard, digit text, back colour, bad input, and what a decoder reads.
 
-#include "barcode/ean13.h"
+#include "ean13.h"
 #include "barcode_support.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"

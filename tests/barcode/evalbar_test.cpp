@@ -1,11 +1,11 @@
 // Evalbar: character lookup, runs of one-unit segments, the composer's
 // geometry, header and footer, and overflows.
 
-#include "barcode/evalbar.h"
-#include "barcode/label_symbols.h"
+#include "evalbar.h"
 #include "barcode_support.h"
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
+#include "label_symbols.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // stamps, numbering and the end number, composing one label, the sheet keys,
 // and how failures are reported.
 
-#include "barcode/label_sheet.h"
-#include "barcode/ean13.h"
+#include "label_sheet.h"
 #include "barcode_support.h"
+#include "ean13.h"
 #include "kwpnd/error.h"
 #include "sheet_host.h"
 #include "support/test_support.h"
@@ -77,6 +77,7 @@ TEST(LabelSheet, StampsFillTheGridRowByRow)
               pixelsOf({{500, 500}, {3000, 500}, {5500, 500}, {500, 1800}, {3000, 1800}, {5500, 1800}}));
     EXPECT_FLOAT_EQ(sheet.host.canvas().CurrentX(), 500);
     EXPECT_FLOAT_EQ(sheet.host.canvas().CurrentY(), 3100);
+    EXPECT_EQ(sheet.host.composingChanges, 1) << "the views over the composing surfaces follow once per sheet";
 }
 
 TEST(LabelSheet, CountsOfZeroOrFractionsStampWholeCells)
@@ -94,7 +95,7 @@ TEST(LabelSheet, CountsOfZeroOrFractionsStampWholeCells)
         sheet.generate();
         EXPECT_EQ(cornersOf(sheet.page(), kRed).size(), c.stamps) << c.xCount << " x " << c.yCount;
         // The first label is composed and the end number written either way.
-        EXPECT_FALSE(sheet.host.composer.stamp().isEmpty());
+        EXPECT_FALSE(sheet.host.composer().stamp().isEmpty());
         EXPECT_EQ(sheet.dataValue("Sheet", "BarcodeEndNumber"), QStringLiteral("77"));
     }
 }
@@ -176,7 +177,7 @@ TEST(LabelSheet, FixedSizesComeFromTheSheetKeys)
     EXPECT_FLOAT_EQ(sheet.host.label.Height(), 1500);
     EXPECT_FLOAT_EQ(sheet.host.symbol.Width(), 1650);
     EXPECT_FLOAT_EQ(sheet.host.symbol.Height(), 990);
-    EXPECT_EQ(sheet.host.composer.stamp().pixelSize(), QSize(200, 100));
+    EXPECT_EQ(sheet.host.composer().stamp().pixelSize(), QSize(200, 100));
 }
 
 TEST(LabelSheet, SymbolAnchor)
@@ -417,10 +418,11 @@ TEST(LabelSheet, EndNumberThatCannotBeWrittenIsReportedAfterThePageIsDrawn)
     field.XCount = field.YCount = 1;
     field.FontName = QStringLiteral("Arial");
     field.FontSize = 8;
-    field.barcode.BarCodeSymbol = QStringLiteral("ean13");
-    field.barcode.BarCodeLabelAuto = 1;
-    field.barcode.BarCodeBackcolor = field.barcode.BarCodeLabelBackcolor = QStringLiteral("0,255,0");
-    field.barcode.BarCodeLabelscale = field.barcode.BarCodeObjectscale = 1;
+    BarcodeSheetParameters& p = sheetParameters(field);
+    p.BarCodeSymbol = QStringLiteral("ean13");
+    p.BarCodeLabelAuto = 1;
+    p.BarCodeBackcolor = p.BarCodeLabelBackcolor = QStringLiteral("0,255,0");
+    p.BarCodeLabelscale = p.BarCodeObjectscale = 1;
     window.canvas_.CurrentX(100);
     window.canvas_.CurrentY(100);
     BarcodeLabelComposer composer;
@@ -442,11 +444,28 @@ TEST(LabelSheetKeys, BadKeysAreReportedAndKeepTheLastSheetsValue)
     sheet.generate();
     EXPECT_EQ(sheet.host.shown(), (QStringList{QStringLiteral("13: %1\\nSecond").arg(errorDescription(13)),
                                                QStringLiteral("13: %1\\nSecond").arg(errorDescription(13))}));
-    const BarcodeSheetParameters& kept = sheet.host.driver.record().barcode;
+    const BarcodeSheetParameters& kept = sheetParameters(sheet.host.driver.record());
     EXPECT_EQ(kept.BarCodeObjectWidth, 1650);
     EXPECT_EQ(kept.BarCodeObjectHeight, 1100);
     EXPECT_EQ(kept.BarCodeHeight, 12) << "integer keys round half to even";
     EXPECT_EQ(kept.BarCodeBackcolor, QStringLiteral("255,255,255"));
+}
+
+TEST(LabelSheetKeys, HostWithoutComposingSurfacesPrintsTheDataAndStillReadsTheKeys)
+{
+    registerBarcodeFieldKinds();
+    TestHost host;
+    QTemporaryDir dir;
+    host.layout =
+        writeFile(dir, QStringLiteral("layout.ini"), sheetSection({"BarCodeObjectHeight=tall"}) + kQuietPreview);
+    host.data = writeFile(dir, QStringLiteral("data.ini"), "[Sheet]\nData=Hello\nBarcodeData=1\n");
+    host.driver.PreviewGenerate();
+    EXPECT_EQ(host.shown(), QStringList{QStringLiteral("13: %1\\nSheet").arg(errorDescription(13))});
+    EXPECT_EQ(sheetParameters(host.driver.record()).BarCodeSymbol, QStringLiteral("ean13"));
+    const QRect ink = inkBounds(host.canvas().retainedImage());
+    ASSERT_FALSE(ink.isNull()) << "the data is printed as plain text";
+    EXPECT_NEAR(ink.left(), 500 / 15, 2);
+    EXPECT_LT(ink.width(), 60) << "one short line of text, no grid of labels";
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 // decode. With KWPND_DEMO_OUT set, the pages are also written there as PNG
 // files (the demo uses this until the preview window composes label sheets).
 
-#include "barcode/ean13.h"
 #include "barcode_support.h"
+#include "ean13.h"
 #include "sheet_host.h"
 #include "support/test_support.h"
 

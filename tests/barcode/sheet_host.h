@@ -3,9 +3,10 @@
 // on two composing surfaces of its own, the way the preview window does it,
 // and a layout writer for one barcode sheet section with every key given.
 
-#include "barcode/label_sheet.h"
-#include "engine/field_context.h"
+#include "barcode_api.h"
 #include "engine/test_host.h"
+#include "engine_api.h"
+#include "label_sheet.h"
 
 #include <QStringList>
 
@@ -14,13 +15,20 @@ namespace kwpnd::test {
 class SheetHost : public TestHost {
 public:
     // A twip canvas of `widthPx` × `heightPx` pixels.
-    explicit SheetHost(int widthPx = 600, int heightPx = 400) : TestHost(widthPx, heightPx) {}
+    explicit SheetHost(int widthPx = 600, int heightPx = 400) : TestHost(widthPx, heightPx)
+    {
+        registerBarcodeFieldKinds();
+    }
 
-    void MakeBarCode(FieldContext& ctx) override { drawBarcodeSheet(ctx, symbol, label, composer); }
+    ComposingSurfaces composingSurfaces() override { return {&symbol, &label}; }
+    void composingSurfacesChanged() override { ++composingChanges; }
+
+    // The composer of this host's sheets (kept in the driver's record).
+    const BarcodeLabelComposer& composer() { return barcodeSheetState(driver.record()).composer; }
 
     Surface symbol{1800, 1100};  // picBarCodePicObj
     Surface label{2400, 1200};   // picBarCodeLabel
-    BarcodeLabelComposer composer;
+    int composingChanges = 0;
 };
 
 // Section `section` of type "BarcodeSheet" holding every field and sheet key:

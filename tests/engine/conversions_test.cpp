@@ -1,5 +1,5 @@
 // Value conversions of layout texts, number text and case conversion.
-#include "engine/conversions.h"
+#include "conversions.h"
 #include "kwpnd/error.h"
 
 #include "support/test_support.h"

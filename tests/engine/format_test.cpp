@@ -1,5 +1,5 @@
 // Format: number, date and string patterns, named formats, and the date texts.
-#include "engine/format.h"
+#include "format.h"
 #include "kwpnd/error.h"
 
 #include <gtest/gtest.h>

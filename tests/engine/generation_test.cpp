@@ -1,7 +1,7 @@
 // The generation walk: which sections are drawn, how failures are reported,
 // kept and reset members, the section limit and the after-generation actions.
 
-#include "engine/field_record.h"
+#include "field_record.h"
 #include "kwpnd/error.h"
 #include "support/test_support.h"
 #include "test_host.h"

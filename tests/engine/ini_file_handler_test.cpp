@@ -1,4 +1,4 @@
-#include "engine/ini_file_handler.h"
+#include "ini_file_handler.h"
 
 #include "kwpnd/error.h"
 #include "support/test_support.h"

@@ -1,7 +1,7 @@
 // The picture and shape kinds, generated end to end: what lands on which
 // pixels, and what is reported.
 
-#include "engine/picture_fields.h"
+#include "picture_fields.h"
 #include "support/test_support.h"
 #include "test_host.h"
 

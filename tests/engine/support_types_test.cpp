@@ -1,10 +1,10 @@
 // Registries, the headless dialogs, the error-handling kinds and rotated text.
 
-#include "engine/error_handling.h"
-#include "engine/runtime_component.h"
+#include "error_handling.h"
 #include "kwpnd/collection.h"
 #include "kwpnd/font_rotate.h"
 #include "kwpnd/surface.h"
+#include "runtime_component.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

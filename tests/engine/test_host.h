@@ -3,13 +3,11 @@
 // handlers and registries, headless dialogs that record every message, and
 // a log of the calls the walk makes to the window.
 
-#include "engine/generation_driver.h"
-#include "engine/generation_host.h"
-#include "engine/ini_file_handler.h"
+#include "engine_api.h"
 #include "kwpnd/collection.h"
 #include "kwpnd/dialogs.h"
 #include "kwpnd/surface.h"
-#include "surface/window_capture.h"
+#include "surface_api.h"
 
 #include <QObject>
 #include <QStringList>

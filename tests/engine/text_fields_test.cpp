@@ -1,7 +1,7 @@
 // The text kinds: what each writes, and where.
 
-#include "engine/text_fields.h"
-#include "engine/format.h"
+#include "text_fields.h"
+#include "format.h"
 #include "support/test_support.h"
 #include "test_host.h"
 

@@ -1,6 +1,6 @@
 // Fitting a text into a whole surface.
 
-#include "engine/text_fit.h"
+#include "text_fit.h"
 #include "kwpnd/error.h"
 #include "support/test_support.h"
 

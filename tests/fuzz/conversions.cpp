@@ -5,7 +5,7 @@
 //
 // Input: the text to convert. Its first byte also picks the number of
 // decimals (-15 to 15) for the rounding check.
-#include "engine/conversions.h"
+#include "conversions.h"
 #include "fuzz/fuzz_support.h"
 
 #include <cmath>

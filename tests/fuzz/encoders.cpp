@@ -16,9 +16,9 @@
 //                                                 steps: g guard, l0-l9 / r0-r9
 //                                                 digits, b1-b4 bars, s1-s4 spaces)
 //   evalbar SCALEMODE TOP BOTTOM X MODULE
-#include "barcode/code39.h"
-#include "barcode/ean13.h"
-#include "barcode/evalbar.h"
+#include "code39.h"
+#include "ean13.h"
+#include "evalbar.h"
 #include "fuzz/fuzz_support.h"
 #include "kwpnd/barcode_upc.h"
 #include "kwpnd/surface.h"

@@ -9,8 +9,8 @@
 //   s  the string VALUE
 //   d  a QDateTime, t a QTime, a a QDate, each read from VALUE in ISO form
 //   anything else: an invalid QVariant
-#include "engine/format.h"
-#include "engine/conversions.h"
+#include "format.h"
+#include "conversions.h"
 #include "fuzz/fuzz_support.h"
 
 #include <QDate>

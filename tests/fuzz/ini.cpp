@@ -6,9 +6,9 @@
 // Input: the file's bytes, optionally followed by RS (0x1E) and
 // SECTION US KEY US VALUE (US is 0x1F) to write. Without them the first key
 // of the file (or a new one) gets a fixed value.
-#include "engine/ini_document.h"
-#include "engine/ini_file_handler.h"
 #include "fuzz/fuzz_support.h"
+#include "ini_document.h"
+#include "ini_file_handler.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // as views, their menu, the double clicks and the label text editor.
 
 #include "kwpnd/preview.h"
-#include "preview/preview_form.h"
-#include "preview/preview_window.h"
+#include "preview_form.h"
+#include "preview_window.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

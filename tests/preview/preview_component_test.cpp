@@ -3,7 +3,7 @@
 
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
-#include "preview/preview_window.h"
+#include "preview_window.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

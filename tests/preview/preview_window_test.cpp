@@ -1,11 +1,11 @@
 // The preview window: its parts, load and unload, showing, paging, zoom,
 // scrolling, keys and the preview menu.
 
-#include "preview/preview_window.h"
+#include "preview_window.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
 #include "kwpnd/super_ruler.h"
-#include "preview/preview_form.h"
+#include "preview_form.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

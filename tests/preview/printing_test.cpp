@@ -5,7 +5,7 @@
 #include "cups_queue.h"
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
-#include "preview/preview_window.h"
+#include "preview_window.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 
 #include "kwpnd/super_ruler.h"
 #include "kwpnd/error.h"
+#include "recording.h"
 #include "support/test_support.h"
-#include "surface/recording.h"
 
 #include <gtest/gtest.h>
 #include <QAction>

@@ -1,6 +1,6 @@
 // PaintPicture: placement, sizes, source rectangles, raster operations.
 #include "kwpnd/error.h"
-#include "surface/raster_op.h"
+#include "raster_op.h"
 #include "surface_test_util.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Snapshots and the recording: immutability, replay at other resolutions.
-#include "surface/recording.h"
+#include "recording.h"
 #include "surface_test_util.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Files read on a user's word: regular files under a cap, nothing else, and
 // never a wait on a pipe.
-#include "surface/regular_file.h"
+#include "regular_file.h"
 #include "kwpnd/error.h"
 #include "kwpnd/picture.h"
 #include "support/test_support.h"

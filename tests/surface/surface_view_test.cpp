@@ -1,5 +1,5 @@
 // SurfaceView: one repaint per change notification, events in surface units.
-#include "surface/surface_view.h"
+#include "surface_view.h"
 #include "surface_test_util.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // WindowCapture: finding a widget by its window handle and picturing it as
 // it looks now, shown or not.
 
-#include "surface/window_capture.h"
+#include "window_capture.h"
 #include "kwpnd/error.h"
 #include "support/test_support.h"
 

@@ -1,24 +1,17 @@
 #include "barcode_sheet_keys.h"
 
-#include "conversions.h"
-#include "error_handling.h"
-#include "field_record.h"
-#include "generation_driver.h"
+#include "label_sheet.h"
 
 namespace kwpnd {
 
 namespace {
-struct BarcodeSheetKey {
-    const char* name;
-    void (*store)(BarcodeSheetParameters& p, const QString& text);  // throws when the text does not convert
-};
-
-#define KWPND_TEXT(member) [](BarcodeSheetParameters& p, const QString& t) { p.member = t; }
-#define KWPND_CONVERT(member, conversion) [](BarcodeSheetParameters& p, const QString& t) { p.member = conversion(t); }
+#define KWPND_TEXT(member) [](FieldRecord& r, const QString& t) { sheetParameters(r).member = t; }
+#define KWPND_CONVERT(member, conversion) \
+    [](FieldRecord& r, const QString& t) { sheetParameters(r).member = conversion(t); }
 
 // Integer keys are the rounded value of the text's leading number; the sizes,
 // positions and scales must be numbers as a whole.
-const BarcodeSheetKey kBarcodeSheetKeys[] = {
+const FieldKindKey kBarcodeSheetKeys[] = {
     {"BarCodeSymbol", KWPND_TEXT(BarCodeSymbol)},
     {"BarCodeHeight", KWPND_CONVERT(BarCodeHeight, toInteger)},
     {"BarCodeLabelAuto", KWPND_CONVERT(BarCodeLabelAuto, toInteger)},
@@ -50,13 +43,15 @@ const BarcodeSheetKey kBarcodeSheetKeys[] = {
 #undef KWPND_CONVERT
 }  // namespace
 
-void readBarcodeSheetKeys(GenerationDriver& driver, FieldRecord& record, Dialogs& dialogs)
+std::span<const FieldKindKey> barcodeSheetKeys() { return kBarcodeSheetKeys; }
+
+BarcodeSheetParameters& sheetParameters(FieldRecord& record) { return barcodeSheetState(record).parameters; }
+
+const BarcodeSheetParameters& sheetParameters(const FieldRecord& record)
 {
-    for (const BarcodeSheetKey& key : kBarcodeSheetKeys) {
-        reportAndContinue(dialogs, record.sectionName, [&] {
-            key.store(record.barcode, driver.ReadLayoutValue(record.sectionName, QLatin1String(key.name)));
-        });
-    }
+    static const BarcodeSheetParameters none;
+    const BarcodeSheetState* state = kindState<BarcodeSheetState>(record, kBarcodeSheetType);
+    return state ? state->parameters : none;
 }
 
 }  // namespace kwpnd

@@ -1,18 +1,19 @@
 #pragma once
 // The parameters of a barcode label sheet, read from the field's own section
-// of the layout file whenever a field of type "BarcodeSheet" is generated.
-// They are kept in the working record between fields (the per-field reset
-// leaves them alone), so a key that fails to convert keeps the value of the
-// sheet before.
+// of the layout file whenever a field of type "BarcodeSheet" is generated
+// (the kind's key table). They are kept in the working record between fields
+// (the per-field reset leaves them alone), so a key that fails to convert
+// keeps the value of the sheet before.
+
+#include "engine_api.h"
 
 #include <QString>
 #include <cstdint>
+#include <span>
 
 namespace kwpnd {
 
-class Dialogs;
-class GenerationDriver;
-struct FieldRecord;
+inline const QString kBarcodeSheetType = QStringLiteral("BarcodeSheet");
 
 struct BarcodeSheetParameters {
     QString BarCodeSymbol;           // "code39", "ean13", "evalbar", "upc11", any case
@@ -35,10 +36,12 @@ struct BarcodeSheetParameters {
     double BarCodeObjectscale = 0;
 };
 
-// Reads every barcode sheet key of the field's section with ReadLayoutValue,
-// each on its own: a key that does not convert is reported with the section
-// name and leaves its member as it was. Empty texts are converted too, so a
-// missing size key is reported rather than silently taken as 0.
-void readBarcodeSheetKeys(GenerationDriver& driver, FieldRecord& record, Dialogs& dialogs);
+// The barcode sheet keys, in reading order.
+std::span<const FieldKindKey> barcodeSheetKeys();
+
+// The parameters of the last "BarcodeSheet" field of `record` (made on first
+// use); the read-only form gives defaults while there was none.
+BarcodeSheetParameters& sheetParameters(FieldRecord& record);
+const BarcodeSheetParameters& sheetParameters(const FieldRecord& record);
 
 }  // namespace kwpnd

@@ -1,0 +1,92 @@
+// The field-kind registry: the engine's own kinds, a kind registered from
+// outside with its key table and renderer, and replacing a kind.
+
+#include "field_kinds.h"
+#include "conversions.h"
+#include "field_context.h"
+#include "support/test_support.h"
+#include "test_host.h"
+
+#include <gtest/gtest.h>
+
+namespace kwpnd::test {
+namespace {
+
+const QByteArray kQuietPreview = "[Preview]\nPrintAfterGenerate=0\nCopyToClipboard=0\n";
+
+// What the test kind keeps between its fields.
+struct StampState {
+    QString word;
+    double size = 0;
+};
+
+const QString kStamp = QStringLiteral("Stamp");
+
+StampState& stampState(FieldRecord& r) { return kindState<StampState>(r, kStamp); }
+
+const FieldKindKey kStampKeys[] = {
+    {"Word", [](FieldRecord& r, const QString& t) { stampState(r).word = t; }},
+    {"Size", [](FieldRecord& r, const QString& t) { stampState(r).size = toStrictDouble(t); }},
+};
+
+// Logs what it was asked to draw in the test host's call log.
+void logStamp(FieldContext& ctx)
+{
+    const StampState& s = stampState(ctx.record);
+    dynamic_cast<TestHost&>(ctx.host).calls
+        << QStringLiteral("Stamp %1 %2 %3").arg(ctx.record.sectionName, s.word).arg(s.size);
+}
+
+void logOther(FieldContext& ctx) { dynamic_cast<TestHost&>(ctx.host).calls << QStringLiteral("Other"); }
+
+struct Walk {
+    QTemporaryDir dir;
+    TestHost host;
+    void run(const QByteArray& layout, const QByteArray& data = {})
+    {
+        host.layout = writeFile(dir, QStringLiteral("layout.ini"), layout + kQuietPreview);
+        host.data = writeFile(dir, QStringLiteral("data.ini"), data);
+        host.driver.PreviewGenerate();
+    }
+};
+
+TEST(FieldKinds, TheEnginesOwnKindsAreThereWithoutRegistering)
+{
+    for (const char* type : {"Line", "rsetn", "Picture4", "txtsh"}) {
+        const std::optional<FieldKind> kind = findFieldKind(QLatin1String(type));
+        ASSERT_TRUE(kind) << type;
+        EXPECT_TRUE(kind->render) << type;
+        EXPECT_TRUE(kind->keys.empty()) << type;
+    }
+    // Drawn by a folder above the engine, once that folder registers it.
+    EXPECT_FALSE(findFieldKind(QStringLiteral("BarcodeSheet")));
+}
+
+TEST(FieldKinds, ARegisteredKindReadsItsKeysIntoStateItKeepsAndDraws)
+{
+    registerFieldKind(FieldKind{kStamp, kStampKeys, logStamp});
+    Walk walk;
+    // B has no Size: the empty text is converted, reported, and A's size kept.
+    walk.run(
+        "[A]\nEnabled=1\nType=Stamp\nXLeft=100\nYTop=100\nWord=hello\nSize=2.5\n"
+        "[B]\nEnabled=1\nType=Stamp\nXLeft=100\nYTop=300\nWord=again\n"
+        "[C]\nEnabled=1\nType=Line\nXLeft=100\nYTop=500\nWord=ignored\n");
+    EXPECT_EQ(walk.host.calls, (QStringList{QStringLiteral("ClearAdjusters"), QStringLiteral("Stamp A hello 2.5"),
+                                            QStringLiteral("Stamp B again 2.5")}));
+    EXPECT_EQ(walk.host.shown(), QStringList{QStringLiteral("13: Type mismatch\\nB")});
+    EXPECT_EQ(stampState(walk.host.driver.record()).word, QStringLiteral("again"))
+        << "a kind of another type reads none of its keys";
+}
+
+TEST(FieldKinds, RegisteringATypeAgainReplacesItsKind)
+{
+    registerFieldKind(FieldKind{QStringLiteral("Twice"), {}, logStamp});
+    registerFieldKind(FieldKind{QStringLiteral("Twice"), {}, logOther});
+    Walk walk;
+    walk.run("[T]\nEnabled=1\nType=Twice\nXLeft=100\nYTop=100\n");
+    EXPECT_EQ(walk.host.calls, (QStringList{QStringLiteral("ClearAdjusters"), QStringLiteral("Other")}));
+    EXPECT_TRUE(inkBounds(walk.host.canvas().retainedImage()).isNull());
+}
+
+}  // namespace
+}  // namespace kwpnd::test
