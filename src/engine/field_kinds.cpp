@@ -45,8 +45,7 @@ const FieldKind kFieldKinds[] = {
 
 Picture GenerationHost::captureWindow(QObject*)
 {
-    throw Error(ErrorNumber::ActionNotSupported,
-                QStringLiteral("Object doesn't support this action: this window cannot capture controls"));
+    throw Error::detailed(ErrorNumber::ActionNotSupported, QStringLiteral("this window cannot capture controls"));
 }
 
 void GenerationHost::MakeBarCode(FieldContext& ctx) { drawPlainText(ctx); }

@@ -12,6 +12,7 @@
 #include "kwpnd/super_ruler.h"
 #include "preview_form.h"
 #include "preview_visual.h"
+#include "qt_dialogs.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -19,7 +20,7 @@
 
 namespace kwpnd {
 
-frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this) {}
+frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this) { installWidgetDialogs(); }
 
 frmKWPNDPreviewA::~frmKWPNDPreviewA()
 {
