@@ -1,5 +1,6 @@
 // Registries, the headless dialogs, the error-handling kinds and rotated text.
 
+#include "engine/dialogs_default.h"
 #include "engine/error_handling.h"
 #include "engine/runtime_component.h"
 #include "kwpnd/collection.h"
@@ -175,6 +176,32 @@ TEST(HeadlessDialogs, ReportWritesTheDetailOnAnIndentedSecondLine)
         });
     });
     EXPECT_EQ(out, "6: Overflow\n    Total\n    70000 is outside the range of a 16-bit integer\n");
+}
+
+TEST(Dialogs, DefaultComesFromTheInstalledFactoryElseHeadless)
+{
+    Dialogs::setCurrent(nullptr);
+    EXPECT_NE(dynamic_cast<HeadlessDialogs*>(&Dialogs::current()), nullptr);
+
+    auto installed = std::make_shared<HeadlessDialogs>(true);
+    int asked = 0;
+    setDefaultDialogsFactory([&]() -> std::shared_ptr<Dialogs> {
+        ++asked;
+        return installed;
+    });
+    // A service in use is kept; the factory gives the next default.
+    EXPECT_NE(&Dialogs::current(), installed.get());
+    Dialogs::setCurrent(nullptr);
+    EXPECT_EQ(&Dialogs::current(), installed.get());
+    EXPECT_EQ(&Dialogs::current(), installed.get());
+    EXPECT_EQ(asked, 1);
+
+    // A factory with nothing to offer leaves headless dialogs.
+    setDefaultDialogsFactory([] { return std::shared_ptr<Dialogs>(); });
+    Dialogs::setCurrent(nullptr);
+    EXPECT_NE(dynamic_cast<HeadlessDialogs*>(&Dialogs::current()), nullptr);
+    EXPECT_NE(&Dialogs::current(), installed.get());
+    setDefaultDialogsFactory(nullptr);
 }
 
 TEST(ErrorHandling, ReportSkipAndEnd)
