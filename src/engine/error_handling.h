@@ -9,6 +9,8 @@
 //                       as text and the error number as caption
 //   skipOnError       - the failing statement is skipped silently
 //   endSilently       - the command ends, nothing is reported
+// withContext names what a failing step worked on (a key, an option) in the
+// error's detail, and lets the failure go on to the handling around it.
 // A message box shows the runtime's description; the error's detail goes to
 // the dialog service apart from the text (the box's details area).
 
@@ -95,6 +97,13 @@ std::optional<Error> failureOf(Step&& step)
     } catch (...) {
         return asError(std::current_exception());
     }
+}
+
+template <typename Step>
+void withContext(const QString& context, Step&& step)
+{
+    if (std::optional<Error> failure = failureOf(std::forward<Step>(step)))
+        throw failure->within(context);
 }
 
 template <typename Step>

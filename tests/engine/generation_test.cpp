@@ -71,11 +71,22 @@ TEST(GenerationWalk, BadValueIsReportedAndLeavesThePreviousValue)
     Files files;
     files.use(host, "[Field]\nEnabled=1\nXLeft=abc\nYTop=300\n" + kQuietPreview, "[Field]\nData=X\n");
     host.driver.PreviewGenerate();
-    ASSERT_EQ(host.shown(), QStringList{QStringLiteral("13: Type mismatch\\nField")});
+    // The text is the description and the section; the detail names the line.
+    ASSERT_EQ(host.shown(), QStringList{QStringLiteral("13: Type mismatch\\nField | XLeft=abc")});
     EXPECT_EQ(host.messages().shown()[0].icon, MsgIcon::Information);
     const QRect ink = inkBounds(host.canvas().retainedImage());
     ASSERT_FALSE(ink.isNull());
     EXPECT_LT(ink.left(), 3);  // XLeft kept its reset value 0
+}
+
+TEST(GenerationWalk, ReportQuotesALongBadValueCut)
+{
+    TestHost host;
+    Files files;
+    files.use(host, "[Field]\nEnabled=1\nYTop=" + QByteArray(300, 'x') + "\n" + kQuietPreview, "[Field]\nData=X\n");
+    host.driver.PreviewGenerate();
+    ASSERT_EQ(host.messages().shown().size(), 1u);
+    EXPECT_EQ(host.messages().shown()[0].detail, QStringLiteral("YTop=") + QString(40, u'x') + QChar(0x2026));
 }
 
 TEST(GenerationWalk, KeptMembersSurviveAndResetMembersReturn)
