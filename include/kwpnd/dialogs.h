@@ -1,17 +1,17 @@
 #pragma once
 // Dialogs: every message box, input box and common dialog of the library goes
-// through one service. QtDialogs shows real dialogs; HeadlessDialogs (command
-// line, tests, servers) writes each message as one line "CAPTION: TEXT" and
+// through one service. The preview shows real dialogs when a widget
+// application runs on a display; HeadlessDialogs (command line, tests,
+// servers) writes each message to standard error as "CAPTION: TEXT" and
 // answers from a script or with the default reply, so nothing ever blocks.
 
-#include <QDialog>
 #include <QString>
-#include <QStringList>
-#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
-class QTextStream;
+class QObject;
 
 namespace kwpnd {
 
@@ -23,75 +23,76 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // `caption` empty means the platform's default caption (the application's name).
-    virtual MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) = 0;
-    // No value when the user cancels.
+    // Shows `text` and returns the button chosen. `caption` empty means the
+    // default caption (defaultCaption()). `detail`, when not empty, is shown
+    // apart from the text (the box's details area): what exactly failed.
+    virtual MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption,
+                                const QString& detail = {}) = 0;
+    // Asks for a line of text; no value when the user cancels.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) = 0;
     // A file name to save to; no value when cancelled. `filter` is a list of
     // "description|pattern" pairs joined by '|'.
     virtual std::optional<QString> saveFileName(const QString& title, const QString& filter) = 0;
     // Runs a ready-made modal window of the library (the print dialog, an
-    // editor) and returns its result (QDialog::Accepted or Rejected). Real
-    // dialogs run it; the headless service answers at once without showing it.
-    virtual int showModal(QDialog& dialog) { return dialog.exec(); }
+    // editor): `exec` shows it and tells whether it was accepted. Returns
+    // whether the window was accepted. This default runs it.
+    virtual bool runModal(QObject& window, const std::function<bool()>& exec);
 
-    // The service the library uses now. Defaults to QtDialogs when a widget
-    // application runs on a real display, else to HeadlessDialogs on stderr.
+    // The service the library uses now. Unless a host set one, the preview's
+    // real dialogs once a preview component or window exists in a widget
+    // application on a display, else HeadlessDialogs on standard error.
     static Dialogs& current();
+    // Replaces the service; null goes back to the default.
     static void setCurrent(std::shared_ptr<Dialogs> dialogs);
+    // The application's name, or "KWPND10" when it has none.
     static QString defaultCaption();
 };
 
 class HeadlessDialogs : public Dialogs {
 public:
+    // One message box as it was asked for.
     struct Shown {
-        QString caption;
+        QString caption;  // defaultCaption() when none was given
         QString text;
+        QString detail;
         MsgIcon icon;
     };
 
-    // Messages go to `errorStream` (stderr when null) unless `quiet`.
+    // Messages are written to standard error unless `quiet`.
     explicit HeadlessDialogs(bool quiet = false);
+    ~HeadlessDialogs() override;
 
-    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) override;
+    // Records and (unless quiet) prints the message; answers with the next
+    // scripted reply, else the default one (OK, Yes, Cancel for Retry/Cancel).
+    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption,
+                        const QString& detail = {}) override;
+    // The next scripted text (no value: cancelled), else `defaultText`.
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    // The next scripted text, else no value (cancelled).
     std::optional<QString> saveFileName(const QString& title, const QString& filter) override;
-    // Records the window under its title (text empty) and accepts it, unless
-    // the next scripted reply is Cancel or No. Never shows it.
-    int showModal(QDialog& dialog) override
-    {
-        const MsgReply reply = messageBox(QString(), MsgButtons::OKCancel, MsgIcon::None, dialog.windowTitle());
-        return reply == MsgReply::Cancel || reply == MsgReply::No ? QDialog::Rejected : QDialog::Accepted;
-    }
+    // Never shows the window: records it as a message box under its title
+    // (text empty) and accepts it, unless the next scripted reply is Cancel
+    // or No.
+    bool runModal(QObject& window, const std::function<bool()>& exec) override;
 
-    // Scripted answers, used in order; when none is left the default answer
-    // is given (OK / Yes, the default text, cancel for file names).
-    void scriptReply(MsgReply reply) { replies_.push_back(reply); }
-    void scriptText(std::optional<QString> text) { texts_.push_back(std::move(text)); }
+    // Scripted answers, used in order.
+    void scriptReply(MsgReply reply);
+    void scriptText(std::optional<QString> text);
 
-    const std::vector<Shown>& shown() const { return shown_; }
-    void clearShown() { shown_.clear(); }
+    // Every message box asked for since creation or clearShown().
+    const std::vector<Shown>& shown() const;
+    void clearShown();
 
-    // "CAPTION: TEXT" with line breaks written as \n.
-    static QString oneLine(const QString& caption, const QString& text);
-    // What is written to the error stream: "CAPTION: FIRST LINE", then each
-    // further line of the text (a report's section) on a line of its own,
-    // indented by four blanks; trailing empty lines are left out.
-    static QString printed(const QString& caption, const QString& text);
+    // What is written to standard error: "CAPTION: FIRST LINE", then each
+    // further line of the text (a report's section) and the detail on lines
+    // of their own, indented by four blanks; trailing empty lines of the text
+    // are left out.
+    static QString printed(const QString& caption, const QString& text, const QString& detail = {});
 
 private:
-    bool quiet_;
-    std::deque<MsgReply> replies_;
-    std::deque<std::optional<QString>> texts_;
-    std::vector<Shown> shown_;
-};
-
-class QtDialogs : public Dialogs {
-public:
-    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) override;
-    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    std::optional<QString> saveFileName(const QString& title, const QString& filter) override;
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 }  // namespace kwpnd

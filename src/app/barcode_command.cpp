@@ -120,12 +120,12 @@ void writeImage(const Picture& image, const QString& path)
         return;
     }
     if (!image.image().save(path, "PNG"))
-        throw Error(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error: %1").arg(path));
+        throw Error::detailed(ErrorNumber::PathFileAccess, path);
 }
 
 void printError(const Error& e)
 {
-    const QByteArray line = QStringLiteral("kwpnd: %1 (error %2)\n").arg(e.description()).arg(e.number()).toUtf8();
+    const QByteArray line = QStringLiteral("kwpnd: %1 (error %2)\n").arg(e.message()).arg(e.number()).toUtf8();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
 }
 

@@ -12,7 +12,7 @@ Picture picture(const char* option, const QString& path)
     try {
         return LoadPicture(path);
     } catch (const Error& e) {
-        throw Error(e.number(), QStringLiteral("%1 %2: %3").arg(QLatin1String(option), path, e.description()));
+        throw e.within(QStringLiteral("%1 %2").arg(QLatin1String(option), path));
     }
 }
 
@@ -30,7 +30,7 @@ const PictureOption kComponentPictures[] = {
 
 }  // namespace
 
-QString describe(const Error& e) { return QStringLiteral("%1 (error %2)").arg(e.description()).arg(e.number()); }
+QString describe(const Error& e) { return QStringLiteral("%1 (error %2)").arg(e.message()).arg(e.number()); }
 
 void applyRenderOptions(clsKWPNDPreviewA& component, const RenderOptions& o, CommandLineControls& controls)
 {

@@ -22,15 +22,14 @@ constexpr int kMaxControlSide = 4096;
 
 [[noreturn]] void fail(const Error& e, const char* option, const QString& path)
 {
-    throw Error(e.number(), QStringLiteral("%1 %2: %3").arg(QLatin1String(option), path, e.description()));
+    throw e.within(QStringLiteral("%1 %2").arg(QLatin1String(option), path));
 }
 
 [[noreturn]] void tooManyItems(const char* what, qsizetype most)
 {
-    throw Error(ErrorNumber::Overflow, QStringLiteral("%1: the file holds more than the %2 %3 a control may have")
-                                           .arg(errorDescription(ErrorNumber::Overflow))
-                                           .arg(most)
-                                           .arg(QLatin1String(what)));
+    throw Error::detailed(
+        ErrorNumber::Overflow,
+        QStringLiteral("the file holds more than the %1 %2 a control may have").arg(most).arg(QLatin1String(what)));
 }
 
 // A file named by an option must be a regular file of at most this size (a

@@ -18,10 +18,11 @@ void writePage(clsKWPNDPreviewA& component, const QString& output)
 {
     const Surface& page = component.window().CerPrvC();
     if (page.pixelWidth() == 0 || page.pixelHeight() == 0)
-        throw Error(ErrorNumber::InvalidPicture,
-                    QStringLiteral("the page is empty (%1 x %2 pixels): check Height and Width in [PreviewWindow]")
-                        .arg(page.pixelWidth())
-                        .arg(page.pixelHeight()));
+        throw Error::detailed(
+            ErrorNumber::InvalidPicture,
+            QStringLiteral("the page is empty (%1 x %2 pixels): check Height and Width in [PreviewWindow]")
+                .arg(page.pixelWidth())
+                .arg(page.pixelHeight()));
     const QString ext = QFileInfo(output).suffix().toLower();
     if (ext == QLatin1String("bmp"))
         component.Save(output);

@@ -27,9 +27,9 @@ constexpr int kPageLoadTimeoutMs = 30000;
 // How long a loaded page may take to show its first frame.
 constexpr int kFirstFrameTimeoutMs = 3000;
 
-[[noreturn]] void fail(int number, const QString& why, const QString& path)
+[[noreturn]] void fail(const Error& e, const QString& path)
 {
-    throw Error(number, QStringLiteral("--webbrowser %1: %2").arg(path, why));
+    throw e.within(QStringLiteral("--webbrowser %1").arg(path));
 }
 
 // Lets a page reach its own folder only. Paths are compared after links are
@@ -106,7 +106,7 @@ std::unique_ptr<QWidget> webViewOf(const QString& path)
     try {
         openRegularFile(path, kMaxPageBytes);
     } catch (const Error& e) {
-        fail(e.number(), e.description(), path);
+        fail(e, path);
     }
     const QFileInfo info(path);
     // The browser's own sandbox cannot run as root; the page is confined to
@@ -128,7 +128,7 @@ std::unique_ptr<QWidget> webViewOf(const QString& path)
     waitUntil([&] { return loaded; }, kPageLoadTimeoutMs);
     QObject::disconnect(watch);
     if (!loaded || !ok)
-        fail(ErrorNumber::PathFileAccess, QStringLiteral("the page did not load"), path);
+        fail(Error::detailed(ErrorNumber::PathFileAccess, QStringLiteral("the page did not load")), path);
     const QImage unpainted = view->grab().toImage();
     waitUntil([&] { return view->grab().toImage() != unpainted; }, kFirstFrameTimeoutMs);
     return view;

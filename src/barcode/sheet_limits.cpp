@@ -10,10 +10,7 @@
 namespace kwpnd {
 
 namespace {
-[[noreturn]] void refuse(const QString& what)
-{
-    throw Error(ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid property value: ") + what);
-}
+[[noreturn]] void refuse(const QString& what) { throw Error::detailed(ErrorNumber::InvalidPropertyValue, what); }
 
 double pixelsOfTwips(double twips) { return std::round(twips / TwipsPerPixelX); }
 }  // namespace

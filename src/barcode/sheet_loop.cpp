@@ -28,10 +28,10 @@ float positionAfter(double start, qint64 count, double pitch, const char* countK
 {
     const double end = start + double(count) * pitch;
     if (!(std::abs(end) <= std::numeric_limits<float>::max()))
-        throw Error(ErrorNumber::Overflow,
-                    QStringLiteral("Overflow: %1 %2 labels of %3 %4 end at %5, beyond any position on the page")
-                        .arg(QLatin1String(countKey), numberText(double(count)), QLatin1String(pitchKeys),
-                             numberText(pitch), numberText(end)));
+        throw Error::detailed(ErrorNumber::Overflow,
+                              QStringLiteral("%1 %2 labels of %3 %4 end at %5, beyond any position on the page")
+                                  .arg(QLatin1String(countKey), numberText(double(count)), QLatin1String(pitchKeys),
+                                       numberText(pitch), numberText(end)));
     return float(end);
 }
 
@@ -133,12 +133,13 @@ void BarcodeLabelComposer::drawSheet(LabelSheetWindow& window, const FieldRecord
 
     const double cells = double(rows) * double(columns);
     if (capped) {
-        reports.report(Error(ErrorNumber::Overflow,
-                             QStringLiteral("Overflow: a barcode sheet stamps at most %1 labels; XCount %2 and "
-                                            "YCount %3 with XSpacing + Width %4 and YSpacing + Height %5 put more "
-                                            "than that on the page, and the labels after the first %1 were left out")
-                                 .arg(numberText(double(kMaxSheetLabels)), numberText(f.XCount), numberText(f.YCount),
-                                      numberText(columnPitch), numberText(rowPitch))));
+        reports.report(
+            Error::detailed(ErrorNumber::Overflow,
+                            QStringLiteral("a barcode sheet stamps at most %1 labels; XCount %2 and "
+                                           "YCount %3 with XSpacing + Width %4 and YSpacing + Height %5 put more "
+                                           "than that on the page, and the labels after the first %1 were left out")
+                                .arg(numberText(double(kMaxSheetLabels)), numberText(f.XCount), numberText(f.YCount),
+                                     numberText(columnPitch), numberText(rowPitch))));
     } else if (stamped < cells) {
         window.dialogs().messageBox(
             QStringLiteral("The barcode sheet reaches the edge of the page: %1 of its %2 labels are not drawn "

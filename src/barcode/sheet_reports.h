@@ -5,16 +5,13 @@
 // the first report says it all, the sheet goes on, and the repeats are left
 // out.
 
-#include "kwpnd/error.h"
+#include "engine_api.h"
 
 #include <QSet>
 #include <QString>
-#include <exception>
 #include <utility>
 
 namespace kwpnd {
-
-class Dialogs;
 
 class SheetReports {
 public:
@@ -25,21 +22,16 @@ public:
     template <typename Step>
     bool run(Step&& step)
     {
-        try {
-            std::forward<Step>(step)();
-            return true;
-        } catch (...) {
-            report(std::current_exception());
-            return false;
-        }
+        const std::optional<Error> failure = failureOf(std::forward<Step>(step));
+        if (failure)
+            report(*failure);
+        return !failure;
     }
 
     // Reports `error` (once, as run does).
     void report(const Error& error);
 
 private:
-    void report(std::exception_ptr failure);
-
     Dialogs& dialogs_;
     QString section_;
     QSet<QString> reported_;

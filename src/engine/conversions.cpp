@@ -26,9 +26,9 @@ double checkedDouble(const DecimalDigits& value)
 template <typename Int>
 [[noreturn]] void refuseWhole(const QString& number)
 {
-    throw Error(ErrorNumber::Overflow, QStringLiteral("%1: %2 is outside the range of a %3-bit integer")
-                                           .arg(errorDescription(ErrorNumber::Overflow), number)
-                                           .arg(sizeof(Int) * 8));
+    throw Error::detailed(
+        ErrorNumber::Overflow,
+        QStringLiteral("%1 is outside the range of a %2-bit integer").arg(number).arg(sizeof(Int) * 8));
 }
 
 NumberLiteral wholeLiteral(const QString& text, Radixes radixes)

@@ -17,8 +17,8 @@
 //     two's complement numbers (&HFFFF is 65535, so a colour written &HFFFF is
 //     yellow); toStrictInteger reads up to &HFFFF as 16-bit (&HFFFF is -1).
 //     Wider than 32 bits is an overflow (Error 6).
-// Every overflow of a whole number (Error 6) names the number in its text:
-// "Overflow: 70000 is outside the range of a 16-bit integer".
+// Every overflow of a whole number (Error 6) names the number in its detail:
+// "70000 is outside the range of a 16-bit integer".
 
 #include <QString>
 #include <cstdint>

@@ -1,25 +1,23 @@
-#include "kwpnd/dialogs.h"
+#include "dialogs_default.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QObject>
+#include <QVariant>
 #include <cstdio>
+#include <deque>
 
 namespace kwpnd {
 
 namespace {
-std::shared_ptr<Dialogs>& currentSlot()
-{
-    static std::shared_ptr<Dialogs> slot;
-    return slot;
-}
+struct DefaultService {
+    std::shared_ptr<Dialogs> current;
+    DialogsFactory factory;
+};
 
-bool onRealDisplay()
+DefaultService& service()
 {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return false;
-    const QString platform = QGuiApplication::platformName();
-    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+    static DefaultService s;
+    return s;
 }
 
 MsgReply defaultReply(MsgButtons buttons)
@@ -34,21 +32,31 @@ MsgReply defaultReply(MsgButtons buttons)
         return MsgReply::OK;
     }
 }
+
+QStringList linesOf(const QString& text)
+{
+    QString body = text;
+    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return body.split(QLatin1Char('\n'));
+}
 }  // namespace
+
+void setDefaultDialogsFactory(DialogsFactory factory) { service().factory = std::move(factory); }
+
+bool Dialogs::runModal(QObject&, const std::function<bool()>& exec) { return exec(); }
 
 Dialogs& Dialogs::current()
 {
-    auto& slot = currentSlot();
-    if (!slot) {
-        if (onRealDisplay())
-            slot = std::make_shared<QtDialogs>();
-        else
-            slot = std::make_shared<HeadlessDialogs>();
-    }
-    return *slot;
+    DefaultService& s = service();
+    if (!s.current && s.factory)
+        s.current = s.factory();
+    if (!s.current)
+        s.current = std::make_shared<HeadlessDialogs>();
+    return *s.current;
 }
 
-void Dialogs::setCurrent(std::shared_ptr<Dialogs> dialogs) { currentSlot() = std::move(dialogs); }
+void Dialogs::setCurrent(std::shared_ptr<Dialogs> dialogs) { service().current = std::move(dialogs); }
 
 QString Dialogs::defaultCaption()
 {
@@ -56,69 +64,82 @@ QString Dialogs::defaultCaption()
     return name.isEmpty() ? QStringLiteral("KWPND10") : name;
 }
 
-HeadlessDialogs::HeadlessDialogs(bool quiet) : quiet_(quiet) {}
+struct HeadlessDialogs::State {
+    bool quiet;
+    std::deque<MsgReply> replies;
+    std::deque<std::optional<QString>> texts;
+    std::vector<Shown> shown;
 
-QString HeadlessDialogs::oneLine(const QString& caption, const QString& text)
-{
-    QString flat = text;
-    flat.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
-    flat.replace(QLatin1Char('\r'), QLatin1String("\\n"));
-    flat.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return caption + QLatin1String(": ") + flat;
-}
+    std::optional<QString> nextText(const std::optional<QString>& otherwise)
+    {
+        if (texts.empty())
+            return otherwise;
+        const std::optional<QString> t = texts.front();
+        texts.pop_front();
+        return t;
+    }
+};
 
-QString HeadlessDialogs::printed(const QString& caption, const QString& text)
+HeadlessDialogs::HeadlessDialogs(bool quiet) : state_(std::make_unique<State>(State{quiet, {}, {}, {}})) {}
+
+HeadlessDialogs::~HeadlessDialogs() = default;
+
+QString HeadlessDialogs::printed(const QString& caption, const QString& text, const QString& detail)
 {
-    QString body = text;
-    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = body.split(QLatin1Char('\n'));
+    QStringList lines = linesOf(text);
     // A report's last line names the section; an empty one (a field already
     // reset) adds nothing.
     while (lines.size() > 1 && lines.last().trimmed().isEmpty())
         lines.removeLast();
+    if (!detail.isEmpty())
+        lines += linesOf(detail);
     QString out = caption + QLatin1String(": ") + lines.first();
     for (qsizetype i = 1; i < lines.size(); ++i)
         out += QLatin1String("\n    ") + lines[i];
     return out;
 }
 
-MsgReply HeadlessDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption)
+MsgReply HeadlessDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption,
+                                     const QString& detail)
 {
     const QString shownCaption = caption.isEmpty() ? defaultCaption() : caption;
-    shown_.push_back({shownCaption, text, icon});
-    if (!quiet_) {
-        const QByteArray line = printed(shownCaption, text).toUtf8() + '\n';
+    state_->shown.push_back({shownCaption, text, detail, icon});
+    if (!state_->quiet) {
+        const QByteArray line = printed(shownCaption, text, detail).toUtf8() + '\n';
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
         std::fflush(stderr);
     }
-    if (!replies_.empty()) {
-        const MsgReply r = replies_.front();
-        replies_.pop_front();
+    if (!state_->replies.empty()) {
+        const MsgReply r = state_->replies.front();
+        state_->replies.pop_front();
         return r;
     }
     return defaultReply(buttons);
 }
 
-std::optional<QString> HeadlessDialogs::inputBox(const QString& prompt, const QString& title,
-                                                 const QString& defaultText)
+std::optional<QString> HeadlessDialogs::inputBox(const QString&, const QString&, const QString& defaultText)
 {
-    if (!texts_.empty()) {
-        auto t = texts_.front();
-        texts_.pop_front();
-        return t;
-    }
-    return defaultText;
+    return state_->nextText(defaultText);
 }
 
 std::optional<QString> HeadlessDialogs::saveFileName(const QString&, const QString&)
 {
-    if (!texts_.empty()) {
-        auto t = texts_.front();
-        texts_.pop_front();
-        return t;
-    }
-    return std::nullopt;
+    return state_->nextText(std::nullopt);
 }
+
+bool HeadlessDialogs::runModal(QObject& window, const std::function<bool()>&)
+{
+    const QString title = window.property("windowTitle").toString();
+    const MsgReply reply = messageBox(QString(), MsgButtons::OKCancel, MsgIcon::None, title);
+    return reply != MsgReply::Cancel && reply != MsgReply::No;
+}
+
+void HeadlessDialogs::scriptReply(MsgReply reply) { state_->replies.push_back(reply); }
+
+void HeadlessDialogs::scriptText(std::optional<QString> text) { state_->texts.push_back(std::move(text)); }
+
+const std::vector<HeadlessDialogs::Shown>& HeadlessDialogs::shown() const { return state_->shown; }
+
+void HeadlessDialogs::clearShown() { state_->shown.clear(); }
 
 }  // namespace kwpnd

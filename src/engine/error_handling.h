@@ -5,8 +5,14 @@
 //   no trap          - simply call the step
 //   reportAndContinue - message box, information icon, "description CR LF
 //                       section" as text, the error number as caption
+//   showOnFailure     - the command ends; message box with the description
+//                       as text and the error number as caption
 //   skipOnError       - the failing statement is skipped silently
 //   endSilently       - the command ends, nothing is reported
+// withContext names what a failing step worked on (a key, an option) in the
+// error's detail, and lets the failure go on to the handling around it.
+// A message box shows the runtime's description; the error's detail goes to
+// the dialog service apart from the text (the box's details area).
 
 #include "kwpnd/dialogs.h"
 #include "kwpnd/error.h"
@@ -28,7 +34,7 @@ inline Error asError(std::exception_ptr failure)
     } catch (const std::bad_alloc&) {
         return Error(ErrorNumber::OutOfMemory);
     } catch (const std::exception& e) {
-        return Error(ErrorNumber::InvalidProcedureCall, QString::fromUtf8(e.what()));
+        return Error::detailed(ErrorNumber::InvalidProcedureCall, QString::fromUtf8(e.what()));
     }
 }
 
@@ -36,7 +42,13 @@ inline Error asError(std::exception_ptr failure)
 inline void reportError(Dialogs& dialogs, const Error& error, const QString& section)
 {
     dialogs.messageBox(error.description() + QLatin1String("\r\n") + section, MsgButtons::OK, MsgIcon::Information,
-                       QString::number(error.number()));
+                       QString::number(error.number()), error.detail());
+}
+
+// Shows a failure that ended a command.
+inline void showFailure(Dialogs& dialogs, const Error& error, MsgIcon icon)
+{
+    dialogs.messageBox(error.description(), MsgButtons::OK, icon, QString::number(error.number()), error.detail());
 }
 
 template <typename Step>
@@ -47,6 +59,18 @@ bool reportAndContinue(Dialogs& dialogs, const QString& section, Step&& step)
         return true;
     } catch (...) {
         reportError(dialogs, asError(std::current_exception()), section);
+        return false;
+    }
+}
+
+template <typename Step>
+bool showOnFailure(Dialogs& dialogs, MsgIcon icon, Step&& step)
+{
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (...) {
+        showFailure(dialogs, asError(std::current_exception()), icon);
         return false;
     }
 }
@@ -73,6 +97,13 @@ std::optional<Error> failureOf(Step&& step)
     } catch (...) {
         return asError(std::current_exception());
     }
+}
+
+template <typename Step>
+void withContext(const QString& context, Step&& step)
+{
+    if (std::optional<Error> failure = failureOf(std::forward<Step>(step)))
+        throw failure->within(context);
 }
 
 template <typename Step>

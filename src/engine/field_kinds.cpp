@@ -90,8 +90,7 @@ std::optional<FieldKind> findFieldKind(const QString& type) { return FieldKindRe
 
 Picture GenerationHost::captureWindow(QObject*)
 {
-    throw Error(ErrorNumber::ActionNotSupported,
-                QStringLiteral("Object doesn't support this action: this window cannot capture controls"));
+    throw Error::detailed(ErrorNumber::ActionNotSupported, QStringLiteral("this window cannot capture controls"));
 }
 
 }  // namespace kwpnd

@@ -15,6 +15,13 @@ namespace kwpnd {
 
 namespace {
 const QString kPreviewSection = QStringLiteral("Preview");
+
+// A value as a report quotes it: long values are cut.
+QString elided(const QString& value)
+{
+    constexpr qsizetype kMostShown = 40;
+    return value.size() <= kMostShown ? value : value.left(kMostShown) + QChar(0x2026);
+}
 }  // namespace
 
 GenerationDriver::GenerationDriver(GenerationHost& host) : host_(host) {}
@@ -150,8 +157,10 @@ void GenerationDriver::readFieldKeys()
         step([&] {
             ini.Key(QLatin1String(key.name));
             const QString text = ini.Value();
+            // A report names the line of the layout that failed.
             if (!text.isEmpty())
-                key.store(record_, text);
+                withContext(QLatin1String(key.name) + QLatin1Char('=') + elided(text),
+                            [&] { key.store(record_, text); });
         });
     }
 }

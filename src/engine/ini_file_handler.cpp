@@ -40,7 +40,7 @@ void checkWrite(const QString& section, const QString& key, const QString& value
 {
     for (const WriteRule& rule : kWriteRules)
         if (rule.breaks(section, key, value))
-            throw Error(ErrorNumber::InvalidProcedureCall, QString::fromLatin1(rule.description));
+            throw Error::detailed(ErrorNumber::InvalidProcedureCall, QString::fromLatin1(rule.description));
 }
 }  // namespace
 
@@ -109,7 +109,7 @@ void IniFileHandler::Value(const QString& text)
 {
     IniFile* f = file();
     if (!f)
-        throw Error(ErrorNumber::PathFileAccess, QStringLiteral("No INI file is named"));
+        throw Error::detailed(ErrorNumber::PathFileAccess, QStringLiteral("No INI file is named"));
     checkWrite(section_.text(), key_.text(), text);
     f->setValue(section_, key_, text);
 }

@@ -32,7 +32,7 @@ FileStamp stampOf(const struct stat& st)
 
 [[noreturn]] void failAccess(const QString& path, const QString& reason)
 {
-    throw Error(ErrorNumber::PathFileAccess, QDir::toNativeSeparators(path) + reason);
+    throw Error::detailed(ErrorNumber::PathFileAccess, QDir::toNativeSeparators(path) + reason);
 }
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }

@@ -28,11 +28,10 @@ std::optional<float> single(double v) { return static_cast<float>(v); }
 void requireNonNegativeSize(const FieldRecord& r)
 {
     if (r.Width < 0 || r.Height < 0)
-        throw Error(ErrorNumber::InvalidProcedureCall,
-                    QStringLiteral("Invalid procedure call or argument: a picture's Width and Height must "
-                                   "not be negative (Width %1, Height %2)")
-                        .arg(r.Width)
-                        .arg(r.Height));
+        throw Error::detailed(ErrorNumber::InvalidProcedureCall,
+                              QStringLiteral("a picture's Width and Height must not be negative (Width %1, Height %2)")
+                                  .arg(r.Width)
+                                  .arg(r.Height));
 }
 
 // Paints at the drawing position: stretched to Width × Height when either is
@@ -87,10 +86,9 @@ QSizeF cellPixels(const Surface& canvas, const FieldRecord& r, const Picture& pi
 
 [[noreturn]] void refuseMoreCells()
 {
-    throw Error(ErrorNumber::Overflow,
-                QStringLiteral("Overflow: a Labels grid paints at most %1 pictures; the cells after "
-                               "that were left out")
-                    .arg(kMaxLabelCells));
+    throw Error::detailed(ErrorNumber::Overflow,
+                          QStringLiteral("a Labels grid paints at most %1 pictures; the cells after that were left out")
+                              .arg(kMaxLabelCells));
 }
 
 // The picture file named by the field data. An empty name names no file at
@@ -98,10 +96,10 @@ QSizeF cellPixels(const Surface& canvas, const FieldRecord& r, const Picture& pi
 Picture pictureFile(const FieldRecord& r)
 {
     if (r.data.isEmpty())
-        throw Error(ErrorNumber::ObjectNotSet,
-                    QStringLiteral("Object variable or With block variable not set: no picture file is named "
-                                   "(the key Data of section [%1] in the data file is empty)")
-                        .arg(r.sectionName));
+        throw Error::detailed(ErrorNumber::ObjectNotSet,
+                              QStringLiteral("no picture file is named (the key Data of section [%1] in the data "
+                                             "file is empty)")
+                                  .arg(r.sectionName));
     return LoadPicture(r.data);
 }
 

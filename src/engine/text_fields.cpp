@@ -36,11 +36,10 @@ QString makeBuffer(const QString& bufferText)
 {
     const std::int32_t width = toStrictLong(bufferText);
     if (width < 0)
-        throw Error(ErrorNumber::InvalidProcedureCall,
-                    QStringLiteral("Invalid procedure call or argument: Buffer %1 is negative").arg(width));
+        throw Error::detailed(ErrorNumber::InvalidProcedureCall, QStringLiteral("Buffer %1 is negative").arg(width));
     if (width > kMaxBuffer)
-        throw Error(ErrorNumber::OutOfMemory,
-                    QStringLiteral("Out of memory: Buffer %1 is larger than %2 characters").arg(width).arg(kMaxBuffer));
+        throw Error::detailed(ErrorNumber::OutOfMemory,
+                              QStringLiteral("Buffer %1 is larger than %2 characters").arg(width).arg(kMaxBuffer));
     return QString(width, QLatin1Char(' '));
 }
 
@@ -169,8 +168,10 @@ void drawPaddedColumn(FieldContext& ctx)
     }
     if (firstFailure)
         ctx.step([&] {
-            throw Error(firstFailure->number(),
-                        firstFailure->description() + QStringLiteral(": ") + failedLines.text(QStringLiteral("Data")));
+            QString detail = failedLines.text(QStringLiteral("Data"));
+            if (!firstFailure->detail().isEmpty())
+                detail += QStringLiteral(" (%1)").arg(firstFailure->detail());
+            throw Error::detailed(firstFailure->number(), detail);
         });
 }
 
@@ -204,10 +205,10 @@ void drawFittedText(FieldContext& ctx)
     std::int32_t shadow = r.Shadow;
     if (!isShadowDirection(shadow)) {
         ctx.step([&] {
-            throw Error(ErrorNumber::InvalidProcedureCall,
-                        QStringLiteral("Invalid procedure call or argument: Shadow %1 is not a direction "
-                                       "from 0 to 8; the text is written without a shadow")
-                            .arg(shadow));
+            throw Error::detailed(ErrorNumber::InvalidProcedureCall,
+                                  QStringLiteral("Shadow %1 is not a direction from 0 to 8; the text is written "
+                                                 "without a shadow")
+                                      .arg(shadow));
         });
         shadow = 4;
     }

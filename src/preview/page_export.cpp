@@ -15,13 +15,13 @@ constexpr int kPdfResolution = 1200;
 
 [[noreturn]] void cannotWrite(const QString& path)
 {
-    throw Error(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error: cannot write %1").arg(path));
+    throw Error::detailed(ErrorNumber::PathFileAccess, QStringLiteral("cannot write %1").arg(path));
 }
 
 void requireFolder(const QString& path)
 {
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
-        throw Error(ErrorNumber::PathNotFound, QStringLiteral("Path not found: %1").arg(path));
+        throw Error::detailed(ErrorNumber::PathNotFound, path);
 }
 }  // namespace
 

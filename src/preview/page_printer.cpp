@@ -11,10 +11,7 @@
 namespace kwpnd {
 
 namespace {
-[[noreturn]] void printerError(const QString& detail)
-{
-    throw Error(ErrorNumber::PrinterError, QStringLiteral("Printer error: ") + detail);
-}
+[[noreturn]] void printerError(const QString& detail) { throw Error::detailed(ErrorNumber::PrinterError, detail); }
 
 // Without this check a missing printer would print "successfully" into a
 // nameless PDF file, as the print system falls back to one.

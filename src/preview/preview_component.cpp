@@ -5,6 +5,7 @@
 #include "kwpnd/dialogs.h"
 #include "kwpnd/error.h"
 #include "preview_window.h"
+#include "qt_dialogs.h"
 
 #include <QFileInfo>
 
@@ -38,6 +39,7 @@ std::shared_ptr<clsKWPNDPreviewA> clsKWPNDPreviewA::create()
 clsKWPNDPreviewA::clsKWPNDPreviewA(Token)
     : ini1_(std::make_unique<IniFileHandler>()), ini2_(std::make_unique<IniFileHandler>())
 {
+    installWidgetDialogs();
 }
 
 clsKWPNDPreviewA::~clsKWPNDPreviewA()
@@ -79,7 +81,7 @@ void clsKWPNDPreviewA::SettingFile(const QString& path)
     settingFile_ = path;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
-        throw Error(ErrorNumber::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+        throw Error::detailed(ErrorNumber::FileNotFound, path);
     settingFolder_ = info.absolutePath();
 }
 
@@ -167,10 +169,10 @@ void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::option
         const QString text = ini.Value();
         // An empty or foreign file has no page size: say what is missing.
         if (text.trimmed().isEmpty())
-            throw Error(ErrorNumber::TypeMismatch,
-                        QStringLiteral("Type mismatch: the layout %1 has no %2 in its [PreviewWindow] section "
-                                       "(the page's size in twips)")
-                            .arg(settingFile_, QLatin1String(key)));
+            throw Error::detailed(ErrorNumber::TypeMismatch,
+                                  QStringLiteral("the layout %1 has no %2 in its [PreviewWindow] section "
+                                                 "(the page's size in twips)")
+                                      .arg(settingFile_, QLatin1String(key)));
         return static_cast<float>(toStrictDouble(text));
     };
     canvas.Height(windowSize("Height"));

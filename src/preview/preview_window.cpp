@@ -11,6 +11,7 @@
 #include "kwpnd/super_ruler.h"
 #include "preview_form.h"
 #include "preview_visual.h"
+#include "qt_dialogs.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -20,6 +21,7 @@ namespace kwpnd {
 
 frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this)
 {
+    installWidgetDialogs();
     // The window draws the barcode folder's kinds too (their sheet state
     // lives in the driver's record, for the window's life).
     registerBarcodeFieldKinds();

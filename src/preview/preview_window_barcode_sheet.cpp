@@ -60,7 +60,7 @@ void frmKWPNDPreviewA::mnuBarcodeSheetMenuCopyBarcode_Click()
     const Picture label = picBarCodeLabel().Image();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
-        throw Error(ErrorNumber::InvalidProcedureCall, QStringLiteral("No clipboard is available"));
+        throw Error::detailed(ErrorNumber::InvalidProcedureCall, QStringLiteral("No clipboard is available"));
     // Put on top of what the clipboard holds, without emptying it first.
     clipboard->setImage(label.image());
 }

@@ -5,6 +5,7 @@
 #include "kwpnd/dialogs.h"
 #include "preview_settings_dialog.h"
 #include "preview_visual.h"
+#include "qt_dialogs.h"
 #include "surface_api.h"
 
 #include <QClipboard>
@@ -38,7 +39,7 @@ void frmKWPNDPreviewA::PreviewCopy()
     const Picture page = CerPrvC().Image();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
-        throw Error(ErrorNumber::InvalidProcedureCall, QStringLiteral("No clipboard is available"));
+        throw Error::detailed(ErrorNumber::InvalidProcedureCall, QStringLiteral("No clipboard is available"));
     clipboard->clear();
     clipboard->setImage(page.image());
 }
@@ -67,7 +68,7 @@ void frmKWPNDPreviewA::PreviewSettings()
     PreviewSettingsDialog editor(&form());
     editor.moPreviewWin = this;
     editor.msSettingFile = layout;
-    Dialogs::current().showModal(editor);
+    execModal(editor);
 }
 
 void frmKWPNDPreviewA::PreviewSettingsRefresh()

@@ -3,6 +3,7 @@
 #include "engine_api.h"
 #include "page_printer.h"
 #include "preview_visual.h"
+#include "qt_dialogs.h"
 
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -68,7 +69,7 @@ void frmKWPNDPreviewA::PreviewPrint()
             dialog.setWindowTitle(QStringLiteral("Print From Preview"));
             // What is chosen there prints what follows; the copy count is
             // not read back. Cancelling prints nothing.
-            if (Dialogs::current().showModal(dialog) != QDialog::Accepted)
+            if (!execModal(dialog))
                 return;
             chosenOutput_ = outputChosen(printer);
         }
@@ -81,17 +82,14 @@ void frmKWPNDPreviewA::PreviewPrintDirect()
     Dialogs& dialogs = Dialogs::current();
     readPrinterSettings();
     dialogs.messageBox(QStringLiteral("print direct"), MsgButtons::OK, MsgIcon::None, numberText(miPrintCopies));
-    try {
+    showOnFailure(dialogs, MsgIcon::Information, [&] {
         const int copies = miPrintCopies;
         for (int i = 1; i <= copies; ++i) {
             const QString title = driver_.ReadLayoutValue(kPrinterSection, QStringLiteral("copytitle%1").arg(i));
             dialogs.messageBox(title, MsgButtons::OK, MsgIcon::None, QString());
             printOneCopy();
         }
-    } catch (...) {
-        const Error error = asError(std::current_exception());
-        dialogs.messageBox(error.description(), MsgButtons::OK, MsgIcon::Information, QString::number(error.number()));
-    }
+    });
 }
 
 void frmKWPNDPreviewA::printOneCopy()

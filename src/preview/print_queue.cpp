@@ -11,10 +11,7 @@
 namespace kwpnd {
 
 namespace {
-[[noreturn]] void printerError(const QString& detail)
-{
-    throw Error(ErrorNumber::PrinterError, QStringLiteral("Printer error: ") + detail);
-}
+[[noreturn]] void printerError(const QString& detail) { throw Error::detailed(ErrorNumber::PrinterError, detail); }
 
 struct DestFree {
     void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }

@@ -4,6 +4,7 @@
 
 #include "input_codes.h"
 #include "kwpnd/error.h"
+#include "qt_dialogs.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -28,9 +29,6 @@ constexpr ScaleModeRow kScaleModes[] = {
 
 std::int32_t hundredPixels() { return static_cast<std::int32_t>(std::lrint(100.0 * TwipsPerPixelX)); }
 
-// The platform's error for a control array element that does not exist.
-constexpr int kMissingElement = 340;
-
 // Defaults of the persisted properties.
 const QVariant kNoOrientation = 0, kNoStart = 0, kNoBorder = 0, kNoTracking = false, kTwips = 0;
 }  // namespace
@@ -54,6 +52,7 @@ void PropertyBag::WriteProperty(const QString& name, const QVariant& value, cons
 
 SuperRuler::SuperRuler(QWidget* parent) : QWidget(parent), face_(0, 0)
 {
+    installWidgetDialogs();
     setMouseTracking(true);
     face_.ForeColor(kDefaultForeColor);
     face_.BackColor(kDefaultBackColor);
@@ -113,7 +112,7 @@ void SuperRuler::ScaleMode(std::int32_t value)
     for (QAction* item : scaleModeItems_)
         item->setChecked(false);
     if (value < 0 || value >= 4)
-        throw Error(kMissingElement, QStringLiteral("Control array element '%1' doesn't exist").arg(value));
+        throw Error::detailed(ErrorNumber::ControlArrayElementMissing, QStringLiteral("mnuScaleMode(%1)").arg(value));
     mnuScaleMode(value)->setChecked(true);
     DrawRuler();
     emit propertyChanged(QStringLiteral("ScaleMode"));

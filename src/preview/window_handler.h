@@ -10,16 +10,8 @@ namespace kwpnd {
 template <typename Handler>
 void runHandler(Handler&& handler) noexcept
 {
-    try {
-        std::forward<Handler>(handler)();
-    } catch (...) {
-        const Error error = asError(std::current_exception());
-        try {
-            Dialogs::current().messageBox(error.description(), MsgButtons::OK, MsgIcon::Critical,
-                                          QString::number(error.number()));
-        } catch (...) {
-        }
-    }
+    // A message box that fails itself is the end of it.
+    endSilently([&] { showOnFailure(Dialogs::current(), MsgIcon::Critical, std::forward<Handler>(handler)); });
 }
 
 }  // namespace kwpnd

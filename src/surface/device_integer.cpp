@@ -64,8 +64,8 @@ QString numberForMessage(double value)
 
 Error deviceOverflow(double given)
 {
-    return Error(ErrorNumber::Overflow, QStringLiteral("%1: %2 is beyond the range of device coordinates")
-                                            .arg(errorDescription(ErrorNumber::Overflow), numberForMessage(given)));
+    return Error::detailed(ErrorNumber::Overflow,
+                           QStringLiteral("%1 is beyond the range of device coordinates").arg(numberForMessage(given)));
 }
 
 int toDeviceInt(double pixels, double given)
@@ -75,9 +75,9 @@ int toDeviceInt(double pixels, double given)
     if (!(whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max())) {
         // A number that maps to no number at all: the scale has no extent.
         if (std::isfinite(given) && !std::isfinite(pixels))
-            throw Error(ErrorNumber::Overflow,
-                        QStringLiteral("%1: %2 has no device coordinate under a scale of zero extent")
-                            .arg(errorDescription(ErrorNumber::Overflow), numberForMessage(given)));
+            throw Error::detailed(ErrorNumber::Overflow,
+                                  QStringLiteral("%1 has no device coordinate under a scale of zero extent")
+                                      .arg(numberForMessage(given)));
         throw deviceOverflow(given);
     }
     return static_cast<int>(whole);

@@ -7,49 +7,48 @@ namespace kwpnd {
 namespace {
 struct Entry {
     int number;
-    const char* text;
+    const char* description;
 };
 
-// The automation runtime's own texts, used exactly as hosts know them.
-constexpr Entry kCatalogue[] = {
-    {3, "Return without GoSub"},
-    {5, "Invalid procedure call or argument"},
-    {6, "Overflow"},
-    {7, "Out of memory"},
-    {9, "Subscript out of range"},
-    {11, "Division by zero"},
-    {13, "Type mismatch"},
-    {52, "Bad file name or number"},
-    {53, "File not found"},
-    {61, "Disk full"},
-    {70, "Permission denied"},
-    {75, "Path/File access error"},
-    {76, "Path not found"},
-    {91, "Object variable or With block variable not set"},
-    {94, "Invalid use of Null"},
-    {380, "Invalid property value"},
-    {424, "Object required"},
-    {438, "Object doesn't support this property or method"},
-    {445, "Object doesn't support this action"},
-    {457, "This key is already associated with an element of this collection"},
-    {481, "Invalid picture"},
-    {482, "Printer error"},
-};
+#define KWPND_ERROR_ENTRY(number, name, description) {number, description},
+constexpr Entry kCatalogue[] = {KWPND_ERROR_CATALOGUE(KWPND_ERROR_ENTRY)};
+#undef KWPND_ERROR_ENTRY
+
+constexpr bool numbersAscendOnce()
+{
+    for (std::size_t i = 1; i < std::size(kCatalogue); ++i)
+        if (kCatalogue[i - 1].number >= kCatalogue[i].number)
+            return false;
+    return true;
+}
+static_assert(numbersAscendOnce(), "each error number appears once, in ascending order");
 }  // namespace
 
 QString errorDescription(int number)
 {
     for (const Entry& e : kCatalogue)
         if (e.number == number)
-            return QString::fromLatin1(e.text);
+            return QString::fromLatin1(e.description);
     return QStringLiteral("Application-defined or object-defined error");
 }
 
-Error::Error(int number) : Error(number, errorDescription(number)) {}
+Error::Error(int number) : Error(number, QString(), WithDetail{}) {}
 
-Error::Error(int number, QString description)
-    : number_(number), description_(std::move(description)), utf8_(description_.toUtf8())
+Error Error::detailed(int number, QString detail) { return Error(number, std::move(detail), WithDetail{}); }
+
+Error::Error(int number, QString detail, WithDetail)
+    : number_(number), description_(errorDescription(number)), detail_(std::move(detail)), utf8_(message().toUtf8())
 {
+}
+
+Error Error::within(const QString& context) const
+{
+    return detailed(number_, detail_.isEmpty() ? context : context + QLatin1String(": ") + detail_);
+}
+
+QString Error::message() const
+{
+    return detail_.isEmpty() ? description_ : description_ + QLatin1String(": ") + detail_;
 }
 
 }  // namespace kwpnd

@@ -20,12 +20,11 @@ constexpr int kAllocationLimitMb = static_cast<int>(kMaxDecodedPixels * 4 / (102
 
 [[noreturn]] void refuseTooLarge(QSize size)
 {
-    throw Error(ErrorNumber::InvalidPicture,
-                QStringLiteral("Invalid picture: the image is %1 × %2 pixels, more than the %3 "
-                               "pixels a picture may have")
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(kMaxDecodedPixels));
+    throw Error::detailed(ErrorNumber::InvalidPicture,
+                          QStringLiteral("the image is %1 × %2 pixels, more than the %3 pixels a picture may have")
+                              .arg(size.width())
+                              .arg(size.height())
+                              .arg(kMaxDecodedPixels));
 }
 
 QImage asPictureRaster(QImage image)

@@ -16,9 +16,7 @@ namespace kwpnd {
 namespace {
 [[noreturn]] void refuse(const QString& path, const QString& reason)
 {
-    throw Error(ErrorNumber::PathFileAccess,
-                QStringLiteral("%1: %2 %3")
-                    .arg(errorDescription(ErrorNumber::PathFileAccess), QDir::toNativeSeparators(path), reason));
+    throw Error::detailed(ErrorNumber::PathFileAccess, QDir::toNativeSeparators(path) + QLatin1Char(' ') + reason);
 }
 
 QString sizeText(qint64 bytes)

@@ -14,8 +14,7 @@ namespace kwpnd {
 namespace {
 [[noreturn]] void refuseSize(const QString& reason)
 {
-    throw Error(ErrorNumber::InvalidPropertyValue,
-                QStringLiteral("%1: %2").arg(errorDescription(ErrorNumber::InvalidPropertyValue), reason));
+    throw Error::detailed(ErrorNumber::InvalidPropertyValue, reason);
 }
 
 // The inner pixels of an outer size in twips, refused before anything is

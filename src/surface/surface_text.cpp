@@ -76,11 +76,10 @@ void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int ang
 {
     const double requestedPoints = std::abs(double(cellHeightPixels)) * 72.0 / kScreenDpi;
     if (requestedPoints > kMaxFontPoints)
-        throw Error(ErrorNumber::InvalidPropertyValue,
-                    QStringLiteral("%1: a font of %2 points is larger than the largest of %3 points")
-                        .arg(errorDescription(ErrorNumber::InvalidPropertyValue))
-                        .arg(requestedPoints)
-                        .arg(kMaxFontPoints));
+        throw Error::detailed(ErrorNumber::InvalidPropertyValue,
+                              QStringLiteral("a font of %1 points is larger than the largest of %2 points")
+                                  .arg(requestedPoints)
+                                  .arg(kMaxFontPoints));
     if (text.isEmpty() || !d->hasArea() || !isNear(QPointF(x, y)))
         return;
     // A positive height is the cell height, ascent plus descent, as with a

@@ -16,10 +16,8 @@ namespace {
 
 [[noreturn]] void noSuchWindow(qint64 hwnd)
 {
-    throw Error(ErrorNumber::InvalidProcedureCall,
-                QStringLiteral("Invalid procedure call or argument: no window of this program has the "
-                               "handle %1")
-                    .arg(hwnd));
+    throw Error::detailed(ErrorNumber::InvalidProcedureCall,
+                          QStringLiteral("no window of this program has the handle %1").arg(hwnd));
 }
 
 // A widget's size is checked before it is rendered: a grab of a huge widget
@@ -28,16 +26,16 @@ void requireCapturableSize(const QWidget& widget, qint64 hwnd)
 {
     const qint64 pixels = qint64(widget.width()) * widget.height();
     if (pixels <= 0)
-        throw Error(ErrorNumber::InvalidPicture,
-                    QStringLiteral("Invalid picture: the window with handle %1 has no area to capture").arg(hwnd));
+        throw Error::detailed(ErrorNumber::InvalidPicture,
+                              QStringLiteral("the window with handle %1 has no area to capture").arg(hwnd));
     if (pixels > kMaxDecodedPixels)
-        throw Error(ErrorNumber::InvalidPicture,
-                    QStringLiteral("Invalid picture: the window with handle %1 is %2 × %3 pixels, more than "
-                                   "the %4 pixels a picture may have")
-                        .arg(hwnd)
-                        .arg(widget.width())
-                        .arg(widget.height())
-                        .arg(kMaxDecodedPixels));
+        throw Error::detailed(ErrorNumber::InvalidPicture,
+                              QStringLiteral("the window with handle %1 is %2 × %3 pixels, more than "
+                                             "the %4 pixels a picture may have")
+                                  .arg(hwnd)
+                                  .arg(widget.width())
+                                  .arg(widget.height())
+                                  .arg(kMaxDecodedPixels));
 }
 
 // The grab as a picture raster: the widget's own size in pixels (a high
@@ -77,8 +75,8 @@ Picture WindowCapture::CaptureAnyWindow(qint64 hwnd)
     // grab() renders a hidden widget off-screen too, after laying it out.
     const QPixmap grab = widget->grab();
     if (grab.isNull())
-        throw Error(ErrorNumber::InvalidPicture,
-                    QStringLiteral("Invalid picture: the window with handle %1 could not be rendered").arg(hwnd));
+        throw Error::detailed(ErrorNumber::InvalidPicture,
+                              QStringLiteral("the window with handle %1 could not be rendered").arg(hwnd));
     return Picture(asPictureRaster(grab, widget->size()));
 }
 

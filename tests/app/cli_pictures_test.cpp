@@ -226,7 +226,7 @@ TEST(CliPictures, UnreadableControlFilesFail)
                                      QStringLiteral("--grid"), QStringLiteral("Orders=") + missing,
                                      QStringLiteral("-o"), dir.filePath(QStringLiteral("p.png"))});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, QStringLiteral("kwpnd: --grid %1: File not found (error 53)\n").arg(missing));
+    EXPECT_EQ(r.err, QStringLiteral("kwpnd: File not found: --grid %1 (error 53)\n").arg(missing));
 
     for (auto files : {&app::RenderOptions::listviews, &app::RenderOptions::webbrowsers}) {
         app::RenderOptions absent;
@@ -292,9 +292,9 @@ TEST(CliPictures, ControlFilesMustBeRegularFilesUnderTheCap)
             EXPECT_EQ(e.number(),
                       QByteArray(c.reason).startsWith("100000") ? ErrorNumber::Overflow : ErrorNumber::PathFileAccess)
                 << c.option;
-            EXPECT_TRUE(e.description().startsWith(QStringLiteral("%1 %2: ").arg(QLatin1String(c.option), c.path)))
-                << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(QLatin1String(c.reason))) << e.description().toStdString();
+            EXPECT_TRUE(e.detail().startsWith(QStringLiteral("%1 %2: ").arg(QLatin1String(c.option), c.path)))
+                << e.detail().toStdString();
+            EXPECT_TRUE(e.detail().contains(QLatin1String(c.reason))) << e.detail().toStdString();
         }
     }
 }

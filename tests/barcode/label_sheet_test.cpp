@@ -254,8 +254,8 @@ TEST(LabelSheet, FailuresInALabelAreReportedAndTheCellGetsThePreviousStamp)
         sheet.generate();
         const QStringList shown = sheet.host.shown();
         ASSERT_FALSE(shown.isEmpty()) << c.key;
-        EXPECT_TRUE(shown.first().startsWith(QStringLiteral("%1: %2").arg(c.error).arg(errorDescription(c.error))) &&
-                    shown.first().endsWith(QStringLiteral("\\nSheet")))
+        EXPECT_TRUE(
+            shown.first().startsWith(QStringLiteral("%1: %2\\nSheet").arg(c.error).arg(errorDescription(c.error))))
             << c.key << ": " << shown.first().toStdString();
         // No label was ever composed: stamping fails too, in every cell, and
         // each failure is reported once for the sheet.
@@ -299,9 +299,9 @@ TEST(LabelSheet, GridsOfAnySizeStampOnlyVisibleLabelsUpToTheCap)
         "Barcode Sheet: The barcode sheet reaches the edge of the page: %1 of its "
         "%2 labels are not drawn and their numbers are not used.\\nSheet");
     const QString cap = QStringLiteral(
-        "6: Overflow: a barcode sheet stamps at most 2000 labels; XCount %1 and "
+        "6: Overflow\\nSheet | a barcode sheet stamps at most 2000 labels; XCount %1 and "
         "YCount %2 with XSpacing + Width %3 and YSpacing + Height %4 put more than "
-        "that on the page, and the labels after the first 2000 were left out\\nSheet");
+        "that on the page, and the labels after the first 2000 were left out");
     const QStringList fixedLabel = {"BarCodeLabelAuto=0", "BarCodeLabelWidth=2400", "BarCodeLabelHeight=1200"};
     const Case cases[] = {
         {"zero pitch", {"XSpacing=-2400", "XCount=1e9", "YCount=1"}, 1, "10", cap.arg("1000000000", "1", "0", "1300")},
@@ -339,8 +339,8 @@ TEST(LabelSheet, EndPositionBeyondAnyPositionIsAnOverflow)
     EXPECT_EQ(cornersOf(sheet.page(), kRed).size(), 1);
     const QStringList shown = sheet.host.shown();
     ASSERT_FALSE(shown.isEmpty());
-    EXPECT_EQ(shown.first(), QStringLiteral("6: Overflow: YCount 1E+15 labels of YSpacing + Height 1E+30 end at "
-                                            "1E+45, beyond any position on the page\\nSheet"));
+    EXPECT_EQ(shown.first(), QStringLiteral("6: Overflow\\nSheet | YCount 1E+15 labels of YSpacing + Height 1E+30 "
+                                            "end at 1E+45, beyond any position on the page"));
 }
 
 // Sizes that would make composing surfaces of gigabytes are refused before
@@ -353,15 +353,16 @@ TEST(LabelSheet, OversizedSurfacesAreRefusedNamingTheKey)
     };
     for (const Case& c :
          {Case{{"BarCodeSymbol=code39", "BarCodeHeight=9000"},
-               "380: Invalid property value: BarCodeHeight 9000 makes a Code 39 symbol of about"},
+               "380: Invalid property value\\nSheet | BarCodeHeight 9000 makes a Code 39 symbol of about"},
           Case{{"BarCodeSymbol=code39", "BarCodeHeight=-5"},
-               "380: Invalid property value: BarCodeHeight -5: a bar height cannot be negative"},
+               "380: Invalid property value\\nSheet | BarCodeHeight -5: a bar height cannot be negative"},
           Case{{"Width=2000000", "XSpacing=-1999000"},
-               "380: Invalid property value: Width 2000000, Height 1200 make a surface of"},
+               "380: Invalid property value\\nSheet | Width 2000000, Height 1200 make a surface of"},
           Case{{"BarCodeLabelAuto=0", "BarCodeLabelWidth=90000", "BarCodeLabelHeight=90000"},
-               "380: Invalid property value: BarCodeLabelWidth 90000, BarCodeLabelHeight 90000 make"},
+               "380: Invalid property value\\nSheet | BarCodeLabelWidth 90000, BarCodeLabelHeight 90000 make"},
           Case{{"BarCodeLabelAuto=0", "BarCodeObjectWidth=-3"},
-               "380: Invalid property value: BarCodeObjectWidth -3, BarCodeObjectHeight 1100: a size cannot"}}) {
+               "380: Invalid property value\\nSheet | BarCodeObjectWidth -3, BarCodeObjectHeight 1100: a size "
+               "cannot"}}) {
         const QString keys = c.keys.join(' ');
         Sheet sheet(sheetSection(c.keys + QStringList{"BarCodeSequential=1"}));
         sheet.generate();

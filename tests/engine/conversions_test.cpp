@@ -131,7 +131,7 @@ TEST(ConversionsTest, OverflowNamesTheNumber)
             ADD_FAILURE() << "no error: " << c.text;
         } catch (const Error& e) {
             EXPECT_EQ(e.number(), 6);
-            EXPECT_EQ(e.description(), QString::fromUtf8(c.text));
+            EXPECT_EQ(e.message(), QString::fromUtf8(c.text));
         }
     }
 }

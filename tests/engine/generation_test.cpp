@@ -71,11 +71,22 @@ TEST(GenerationWalk, BadValueIsReportedAndLeavesThePreviousValue)
     Files files;
     files.use(host, "[Field]\nEnabled=1\nXLeft=abc\nYTop=300\n" + kQuietPreview, "[Field]\nData=X\n");
     host.driver.PreviewGenerate();
-    ASSERT_EQ(host.shown(), QStringList{QStringLiteral("13: Type mismatch\\nField")});
+    // The text is the description and the section; the detail names the line.
+    ASSERT_EQ(host.shown(), QStringList{QStringLiteral("13: Type mismatch\\nField | XLeft=abc")});
     EXPECT_EQ(host.messages().shown()[0].icon, MsgIcon::Information);
     const QRect ink = inkBounds(host.canvas().retainedImage());
     ASSERT_FALSE(ink.isNull());
     EXPECT_LT(ink.left(), 3);  // XLeft kept its reset value 0
+}
+
+TEST(GenerationWalk, ReportQuotesALongBadValueCut)
+{
+    TestHost host;
+    Files files;
+    files.use(host, "[Field]\nEnabled=1\nYTop=" + QByteArray(300, 'x') + "\n" + kQuietPreview, "[Field]\nData=X\n");
+    host.driver.PreviewGenerate();
+    ASSERT_EQ(host.messages().shown().size(), 1u);
+    EXPECT_EQ(host.messages().shown()[0].detail, QStringLiteral("YTop=") + QString(40, u'x') + QChar(0x2026));
 }
 
 TEST(GenerationWalk, KeptMembersSurviveAndResetMembersReturn)
@@ -208,11 +219,11 @@ TEST(GenerationWalk, PositionsWithoutADeviceCoordinateAreReportedAndThePageGoesO
             "[Far]\nData=far\n[Near]\nData=Hello\n");
         host.watermarkText = QStringLiteral("W");
         host.driver.PreviewGenerate();
-        const QString report = QStringLiteral("6: Overflow: %1 is beyond the range of device coordinates\\nFar")
+        const QString report = QStringLiteral("6: Overflow\\nFar | %1 is beyond the range of device coordinates")
                                    .arg(QLatin1String(c.number));
         EXPECT_TRUE(host.shown().contains(report)) << c.number << ": " << host.shown().join('\n').toStdString();
         for (const QString& shown : host.shown())
-            EXPECT_TRUE(shown.endsWith(QStringLiteral("\\nFar"))) << shown.toStdString();
+            EXPECT_TRUE(shown.contains(QStringLiteral("\\nFar"))) << shown.toStdString();
         // The next field is drawn, watermark and all.
         const QRect ink = inkBounds(host.canvas().retainedImage());
         ASSERT_FALSE(ink.isNull()) << c.number;
@@ -227,7 +238,7 @@ TEST(GenerationWalk, PenWidthBeyondAnIntegerIsReportedWithItsValue)
     files.use(host, "[F]\nEnabled=1\nXLeft=150\nYTop=150\nDrawWidth=70000\n" + kQuietPreview, "[F]\nData=x\n");
     host.driver.PreviewGenerate();
     EXPECT_EQ(host.shown(),
-              QStringList{QStringLiteral("6: Overflow: 70000 is outside the range of a 16-bit integer\\nF")});
+              QStringList{QStringLiteral("6: Overflow\\nF | 70000 is outside the range of a 16-bit integer")});
     EXPECT_FALSE(inkBounds(host.canvas().retainedImage()).isNull());
 }
 

@@ -326,9 +326,8 @@ TEST_F(IniFileHandlerTest, FailedWriteInReadOnlyFolderNamesTheFolderAndLeavesNoP
                 ADD_FAILURE() << "write succeeded in a read-only folder";
             } catch (const Error& e) {
                 EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
-                EXPECT_TRUE(e.description().contains(target)) << e.description().toStdString();
-                EXPECT_TRUE(e.description().contains(QStringLiteral("folder ") + dir.path()))
-                    << e.description().toStdString();
+                EXPECT_TRUE(e.message().contains(target)) << e.message().toStdString();
+                EXPECT_TRUE(e.message().contains(QStringLiteral("folder ") + dir.path())) << e.message().toStdString();
             }
         }
     }
@@ -351,8 +350,8 @@ TEST_F(IniFileHandlerTest, WriteToAReadOnlyFileNamesTheFile)
             ADD_FAILURE() << "write succeeded to a read-only file";
         } catch (const Error& e) {
             EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
-            EXPECT_TRUE(e.description().contains(path + QStringLiteral(" cannot be written: the file is read-only")))
-                << e.description().toStdString();
+            EXPECT_TRUE(e.message().contains(path + QStringLiteral(" cannot be written: the file is read-only")))
+                << e.message().toStdString();
         }
     }
     EXPECT_EQ(fileBytes(path), QByteArray("[A]\nX=1\n"));
@@ -430,7 +429,7 @@ TEST_F(IniFileHandlerTest, WriteToAnUnwritablePlaceIsError75NamingThePath)
         FAIL() << "write succeeded";
     } catch (const Error& e) {
         EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
-        EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
+        EXPECT_TRUE(e.message().contains(path)) << e.message().toStdString();
     }
 }
 
@@ -463,7 +462,7 @@ TEST_F(IniFileHandlerTest, WriteRejectsNamesAndTextsThatWouldNotReadBack)
             ADD_FAILURE() << "accepted a NUL character";
         } catch (const Error& e) {
             EXPECT_EQ(e.number(), ErrorNumber::InvalidProcedureCall);
-            EXPECT_TRUE(e.description().contains(QLatin1String("NUL"))) << e.description().toStdString();
+            EXPECT_TRUE(e.message().contains(QLatin1String("NUL"))) << e.message().toStdString();
         }
     }
     EXPECT_EQ(read(path, QStringLiteral("A"), QStringLiteral("X")), QStringLiteral("1"));
@@ -570,8 +569,8 @@ TEST_F(IniFileHandlerTest, FilesThatAreNotTextAreError75OnEveryAccess)
                 ADD_FAILURE() << "access to " << qPrintable(path) << " did not fail";
             } catch (const Error& e) {
                 EXPECT_EQ(e.number(), ErrorNumber::PathFileAccess);
-                EXPECT_TRUE(e.description().contains(path)) << e.description().toStdString();
-                EXPECT_TRUE(e.description().contains(QLatin1String(reason))) << e.description().toStdString();
+                EXPECT_TRUE(e.message().contains(path)) << e.message().toStdString();
+                EXPECT_TRUE(e.message().contains(QLatin1String(reason))) << e.message().toStdString();
             }
         }
     }

@@ -61,12 +61,17 @@ public:
     void PreviewCopy() override { calls << QStringLiteral("PreviewCopy"); }
 
     HeadlessDialogs& messages() { return *dialogs_; }
-    // The messages shown, each as "CAPTION: TEXT".
+    // The messages shown, each as "CAPTION: TEXT" with line breaks written
+    // as \n, and " | DETAIL" when the message has a detail.
     QStringList shown() const
     {
         QStringList out;
-        for (const auto& s : dialogs_->shown())
-            out << HeadlessDialogs::oneLine(s.caption, s.text);
+        for (const auto& s : dialogs_->shown()) {
+            QString text = s.text;
+            text.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+            out << s.caption + QLatin1String(": ") + text +
+                       (s.detail.isEmpty() ? QString() : QLatin1String(" | ") + s.detail);
+        }
         return out;
     }
 

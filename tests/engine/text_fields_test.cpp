@@ -192,9 +192,9 @@ TEST(TextFields, PaddedNumberFailures)
         {"Type=rsetn\nBuffer=abc", "Data=1", QStringLiteral("13: Type mismatch\\nF")},
         {"Type=rsetn\nBuffer=8", "Data=abc", QStringLiteral("13: Type mismatch\\nF")},
         {"Type=rsetn\nBuffer=-2", "Data=1",
-         QStringLiteral("5: Invalid procedure call or argument: Buffer -2 is negative\\nF")},
+         QStringLiteral("5: Invalid procedure call or argument\\nF | Buffer -2 is negative")},
         {"Type=rsetn\nBuffer=2000000000", "Data=1",
-         QStringLiteral("7: Out of memory: Buffer 2000000000 is larger than 65536 characters\\nF")},
+         QStringLiteral("7: Out of memory\\nF | Buffer 2000000000 is larger than 65536 characters")},
     };
     for (const Case& c : cases) {
         FieldRun field(c.keys, c.data);
@@ -212,7 +212,7 @@ TEST(TextFields, PaddedColumnLeavesBadLinesBlankAndReportsThemOnce)
                    "Data1=1\nData2=\nData3=3\nData4=x\nData5=5\nData6=y\nData7=z");
     const QImage page = field.run();
     EXPECT_EQ(field.host.shown(),
-              QStringList{QStringLiteral("13: Type mismatch: Data2, Data4, Data6\u2013Data32767\\nF")});
+              QStringList{QStringLiteral("13: Type mismatch\\nF | Data2, Data4, Data6\u2013Data32767")});
     EXPECT_EQ(page, expectedLines({QStringLiteral("   1"), QString(), QStringLiteral("   3"), QString(),
                                    QStringLiteral("   5")}));
 }
@@ -227,8 +227,8 @@ TEST(TextFields, PaddedColumnReportOfScatteredLinesIsCut)
     QStringList odd;
     for (int k = 1; k <= 39; k += 2)
         odd << QStringLiteral("Data%1").arg(k);
-    EXPECT_EQ(field.host.shown(), QStringList{QStringLiteral("13: Type mismatch: ") + odd.join(QStringLiteral(", ")) +
-                                              QStringLiteral(", and 10 more\\nF")});
+    EXPECT_EQ(field.host.shown(), QStringList{QStringLiteral("13: Type mismatch\\nF | ") +
+                                              odd.join(QStringLiteral(", ")) + QStringLiteral(", and 10 more")});
 }
 
 TEST(TextFields, FittedTextWithAnUnknownShadowIsReportedAndWrittenPlain)
@@ -236,8 +236,8 @@ TEST(TextFields, FittedTextWithAnUnknownShadowIsReportedAndWrittenPlain)
     FieldRun bad("Type=txtsh\nShadow=&H80000000\nForecolor=255", "Data=Stamp");
     const QImage page = bad.run();
     EXPECT_EQ(bad.host.shown(),
-              QStringList{QStringLiteral("5: Invalid procedure call or argument: Shadow -2147483648 is not a "
-                                         "direction from 0 to 8; the text is written without a shadow\\nF")});
+              QStringList{QStringLiteral("5: Invalid procedure call or argument\\nF | Shadow -2147483648 is not a "
+                                         "direction from 0 to 8; the text is written without a shadow")});
     FieldRun plain("Type=txtsh\nShadow=4\nForecolor=255", "Data=Stamp");
     EXPECT_EQ(page, plain.run());
     EXPECT_FALSE(inkBounds(page).isNull());

@@ -33,11 +33,12 @@ class WatchingDialogs : public HeadlessDialogs {
 public:
     using HeadlessDialogs::HeadlessDialogs;
     std::function<void()> onMessage;
-    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) override
+    MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption,
+                        const QString& detail = {}) override
     {
         if (onMessage)
             onMessage();
-        return HeadlessDialogs::messageBox(text, buttons, icon, caption);
+        return HeadlessDialogs::messageBox(text, buttons, icon, caption, detail);
     }
 };
 

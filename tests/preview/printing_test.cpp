@@ -23,14 +23,14 @@ class ChoosingDialogs : public HeadlessDialogs {
 public:
     using HeadlessDialogs::HeadlessDialogs;
     QString pdfFile;  // empty: the dialog is accepted as offered
-    int showModal(QDialog& dialog) override
+    bool runModal(QObject& window, const std::function<bool()>& exec) override
     {
-        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        auto* print = qobject_cast<QPrintDialog*>(&window);
         if (print && !pdfFile.isEmpty()) {
             print->printer()->setOutputFormat(QPrinter::PdfFormat);
             print->printer()->setOutputFileName(pdfFile);
         }
-        return HeadlessDialogs::showModal(dialog);
+        return HeadlessDialogs::runModal(window, exec);
     }
 };
 
@@ -125,7 +125,9 @@ TEST_F(Printing, NoPrinterIsAPrinterErrorShownByTheCommand)
     EXPECT_EQ(shown()[0], QStringLiteral("2|print direct"));
     EXPECT_EQ(shown()[1], app + QStringLiteral("|Customer copy"));
     EXPECT_EQ(dialogs->shown()[2].caption, QStringLiteral("482"));
-    EXPECT_TRUE(dialogs->shown()[2].text.startsWith(QStringLiteral("Printer error")));
+    // The box shows the description alone; what went wrong is its detail.
+    EXPECT_EQ(dialogs->shown()[2].text, QStringLiteral("Printer error"));
+    EXPECT_FALSE(dialogs->shown()[2].detail.isEmpty());
     EXPECT_EQ(dialogs->shown()[2].icon, MsgIcon::Information);
 }
 
@@ -207,8 +209,8 @@ TEST_F(Printing, PrintToFileInTheDialogWritesThePdfThere)
     c->PrintNow();
     ASSERT_EQ(dialogs->shown().size(), 4u);
     EXPECT_EQ(dialogs->shown()[3].caption, QStringLiteral("482"));
-    EXPECT_TRUE(dialogs->shown()[3].text.contains(QStringLiteral("no-such-folder")))
-        << dialogs->shown()[3].text.toStdString();
+    EXPECT_TRUE(dialogs->shown()[3].detail.contains(QStringLiteral("no-such-folder")))
+        << dialogs->shown()[3].detail.toStdString();
 }
 
 // ---- A real queue --------------------------------------------------------------
@@ -264,7 +266,7 @@ TEST_F(Printing, AStoppedPrinterIsAPrinterError)
     queue_->run(QStringLiteral("cupsenable"), {queue_->printer()});
     ASSERT_EQ(dialogs->shown().size(), 3u);
     EXPECT_EQ(dialogs->shown()[2].caption, QStringLiteral("482"));
-    EXPECT_TRUE(dialogs->shown()[2].text.contains(QStringLiteral("stopped")));
+    EXPECT_TRUE(dialogs->shown()[2].detail.contains(QStringLiteral("stopped")));
 }
 
 TEST_F(Printing, AQueueThatTakesNoJobIsAPrinterError)
@@ -292,8 +294,9 @@ TEST_F(Printing, AQueueThatTakesNoJobIsAPrinterError)
         ASSERT_EQ(queue_->run(restoreTool, k.restore), 0) << k.tool;
         ASSERT_EQ(dialogs->shown().size(), 3u) << k.why;
         EXPECT_EQ(dialogs->shown()[2].caption, QStringLiteral("482")) << k.why;
-        EXPECT_TRUE(dialogs->shown()[2].text.startsWith(QStringLiteral("Printer error")));
-        EXPECT_TRUE(dialogs->shown()[2].text.contains(QLatin1String(k.why))) << dialogs->shown()[2].text.toStdString();
+        EXPECT_EQ(dialogs->shown()[2].text, QStringLiteral("Printer error"));
+        EXPECT_TRUE(dialogs->shown()[2].detail.contains(QLatin1String(k.why)))
+            << dialogs->shown()[2].detail.toStdString();
         EXPECT_EQ(queue_->waitForJobs(before, 1000).size(), before) << k.why;
     }
 }

@@ -81,7 +81,7 @@ TEST(DeviceOverflow, EveryConversionRefusesNumbersWithoutADevicePixel)
                 op.call(*s, h.value);
             } catch (const Error& e) {
                 number = e.number();
-                description = e.description();
+                description = e.message();
             }
             const std::string where = std::string(op.name) + " = " + h.text;
             EXPECT_EQ(number, ErrorNumber::Overflow) << where;
@@ -136,7 +136,7 @@ TEST(DeviceOverflow, OuterSizesAndPlacesBeyondADeviceIntegerAreOverflows)
             c.call(s);
         } catch (const Error& e) {
             number = e.number();
-            description = e.description();
+            description = e.message();
         }
         EXPECT_EQ(number, ErrorNumber::Overflow) << c.name;
         EXPECT_TRUE(description.contains(QLatin1String(c.text))) << c.name << ": " << description.toStdString();

@@ -18,7 +18,7 @@ int errorOf(const std::function<void()>& call, QString* description = nullptr)
         call();
     } catch (const Error& e) {
         if (description)
-            *description = e.description();
+            *description = e.message();
         return e.number();
     }
     return 0;

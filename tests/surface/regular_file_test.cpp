@@ -14,13 +14,13 @@
 namespace kwpnd::test {
 namespace {
 
-// The error a call throws, with its description.
+// The error a call throws, with its message.
 std::pair<int, QString> failureOf(const std::function<void()>& call)
 {
     try {
         call();
     } catch (const Error& e) {
-        return {e.number(), e.description()};
+        return {e.number(), e.message()};
     }
     return {0, {}};
 }

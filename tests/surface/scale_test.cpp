@@ -117,7 +117,7 @@ TEST(Scale, RefusedSizesLeaveTheSurfaceAsItWas)
             FAIL() << bad;
         } catch (const Error& e) {
             EXPECT_EQ(e.number(), 380);
-            EXPECT_FALSE(e.description().isEmpty());
+            EXPECT_FALSE(e.message().isEmpty());
         }
     }
     EXPECT_THROW(s.Move(0, 0, 100, -1), Error);
@@ -152,7 +152,7 @@ TEST(Scale, AreaIsCappedAsWellAsEachSide)
             FAIL() << "accepted " << size.toStdString();
         } catch (const Error& e) {
             EXPECT_EQ(e.number(), 380);
-            EXPECT_TRUE(e.description().contains(size)) << e.description().toStdString();
+            EXPECT_TRUE(e.message().contains(size)) << e.message().toStdString();
         }
     }
     EXPECT_EQ(s.retainedImage().size(), QSize(side, 240));  // nothing was allocated

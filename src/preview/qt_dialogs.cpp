@@ -1,9 +1,13 @@
-#include "kwpnd/dialogs.h"
+#include "qt_dialogs.h"
+
+#include "engine_api.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <mutex>
 
 namespace kwpnd {
 
@@ -62,17 +66,52 @@ QString qtFilter(const QString& filter)
         entries << parts[i].trimmed() + QLatin1String(" (") + parts[i + 1].trimmed() + QLatin1Char(')');
     return entries.join(QLatin1String(";;"));
 }
+
+bool onRealDisplay()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
 }  // namespace
 
-MsgReply QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption)
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                            const QString& caption, const QString& detail, QWidget* parent)
 {
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
     for (const ButtonRow& row : kButtons)
         if (row.buttons == buttons)
             standard = row.standard;
-    QMessageBox box(qtIcon(icon), caption.isEmpty() ? defaultCaption() : caption, text, standard,
-                    QApplication::activeWindow());
-    return reply(box.exec());
+    auto box = std::make_unique<QMessageBox>(qtIcon(icon), caption.isEmpty() ? Dialogs::defaultCaption() : caption,
+                                             text, standard, parent);
+    if (!detail.isEmpty())
+        box->setDetailedText(detail);
+    return box;
+}
+
+void installWidgetDialogs()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        setDefaultDialogsFactory([]() -> std::shared_ptr<Dialogs> {
+            if (onRealDisplay())
+                return std::make_shared<QtDialogs>();
+            return nullptr;
+        });
+    });
+}
+
+bool execModal(QDialog& dialog)
+{
+    return Dialogs::current().runModal(dialog, [&dialog] { return dialog.exec() == QDialog::Accepted; });
+}
+
+MsgReply QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption,
+                               const QString& detail)
+{
+    const auto box = makeMessageBox(text, buttons, icon, caption, detail, QApplication::activeWindow());
+    return reply(box->exec());
 }
 
 std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
