@@ -4,6 +4,8 @@
 // line, tests, servers) writes each message as one line "CAPTION: TEXT" and
 // answers from a script or with the default reply, so nothing ever blocks.
 
+#include "kwpnd/kwpnd10_export.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -19,7 +21,7 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgReply { OK = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 
-class Dialogs {
+class KWPND10_EXPORT Dialogs {
 public:
     virtual ~Dialogs() = default;
 
@@ -43,7 +45,7 @@ public:
     static QString defaultCaption();
 };
 
-class HeadlessDialogs : public Dialogs {
+class KWPND10_EXPORT HeadlessDialogs : public Dialogs {
 public:
     struct Shown {
         QString caption;
@@ -87,7 +89,7 @@ private:
     std::vector<Shown> shown_;
 };
 
-class QtDialogs : public Dialogs {
+class KWPND10_EXPORT QtDialogs : public Dialogs {
 public:
     MsgReply messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;

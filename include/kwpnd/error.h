@@ -3,6 +3,8 @@
 // classic automation runtime numbers them. Every failing operation throws
 // kwpnd::Error; public classes let it reach the host unchanged.
 
+#include "kwpnd/kwpnd10_export.h"
+
 #include <QString>
 #include <exception>
 
@@ -28,9 +30,9 @@ inline constexpr int ActionNotSupported = 445;
 }  // namespace ErrorNumber
 
 // The standard description of an error number ("Overflow", "File not found" ...).
-QString errorDescription(int number);
+KWPND10_EXPORT QString errorDescription(int number);
 
-class Error : public std::exception {
+class KWPND10_EXPORT Error : public std::exception {
 public:
     // An error with the standard description of its number.
     explicit Error(int number);

@@ -58,6 +58,7 @@ void frmKWPNDPreviewA::readPrinterSettings()
 
 void frmKWPNDPreviewA::PreviewPrint()
 {
+    lastPrintError_ = 0;
     endSilently([&] {
         readPrinterSettings();
         if (miPrintShowDialog == 1) {
@@ -80,6 +81,7 @@ void frmKWPNDPreviewA::PreviewPrint()
 void frmKWPNDPreviewA::PreviewPrintDirect()
 {
     Dialogs& dialogs = Dialogs::current();
+    lastPrintError_ = 0;
     readPrinterSettings();
     dialogs.messageBox(QStringLiteral("print direct"), MsgButtons::OK, MsgIcon::None, numberText(miPrintCopies));
     try {
@@ -91,6 +93,7 @@ void frmKWPNDPreviewA::PreviewPrintDirect()
         }
     } catch (...) {
         const Error error = asError(std::current_exception());
+        lastPrintError_ = error.number();
         dialogs.messageBox(error.description(), MsgButtons::OK, MsgIcon::Information, QString::number(error.number()));
     }
 }
