@@ -126,6 +126,7 @@ public:
     /// A key already present in the registry (in any letter case): error 457,
     /// the registry unchanged.
     /// @{
+
     /// Registers a snapshot of the page canvas and the current SettingFile
     /// under sKey (from the 36th page on, a "Limits exceed" box first).
     void AddToPages(const QString& sKey);
@@ -162,6 +163,7 @@ public:
 
     /// @name Window commands
     /// @{
+
     /// Prints the page as the window's Print command does ([Printer] copies,
     /// titles, dialog); a failure is reported and kept in lastPrintError().
     void PrintNow();
@@ -182,6 +184,7 @@ public:
 
     /// @name Output for hosts
     /// @{
+
     /// Writes the page on the canvas to `path`, in the format its extension
     /// names: .png or .bmp (the 96 dpi raster) or .pdf (one page of the
     /// page's physical size, 15 twips a pixel, redrawn as vectors). Any other

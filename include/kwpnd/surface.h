@@ -166,6 +166,7 @@ public:
     /// coordinate, not a number, or under a user scale of zero extent) is
     /// error 6 naming it, and the surface stays as it was.
     /// @{
+
     /// Erases to BackColor and puts the drawing position at the top-left.
     void Cls();
     /// Prints text at the drawing position in the current font and moves
