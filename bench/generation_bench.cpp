@@ -55,7 +55,7 @@ void BM_GeneratePage(benchmark::State& state)
     for (auto _ : state) {
         preview->Clear();
         preview->Generate();
-        benchmark::DoNotOptimize(preview->window().CerPrvC().retainedImage().constBits());
+        benchmark::DoNotOptimize(windowOf(*preview).CerPrvC().retainedImage().constBits());
     }
 }
 BENCHMARK(BM_GeneratePage)->Unit(benchmark::kMillisecond);

@@ -28,6 +28,11 @@ set(CPACK_DEBIAN_LIBRARY_PACKAGE_SECTION "libdevel")
 # The CMake package finds Qt's own for its hosts.
 set(CPACK_DEBIAN_LIBRARY_PACKAGE_DEPENDS "qt6-base-dev")
 set(CPACK_DEBIAN_TOOL_PACKAGE_NAME "kwpnd")
+# The tool is a host of the library package: it depends on it, and its
+# run-time libraries are read with the library found in the build tree.
+set(CPACK_COMPONENT_TOOL_DEPENDS library)
+set(CPACK_DEBIAN_TOOL_PACKAGE_DEPENDS "libkwpnd10 (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${PROJECT_BINARY_DIR}")
 set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION "graphics")
 
 include(CPack)

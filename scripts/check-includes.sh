@@ -24,25 +24,9 @@ declare -A may_use=(
     [preview]="barcode engine surface"
     [design]="preview barcode engine surface"
     [stationery]="preview barcode engine surface"
-    [app]="design stationery preview barcode engine surface"
+    [app]=""  # the tool is an ordinary host: public headers only
 )
 
-# The tool still reaches into these until it uses only the public headers;
-# the entries go as the includes go. Nothing may be added here.
-declare -A app_reaches=(
-    ["app/barcode_command.cpp barcode/label_symbols.h"]=1
-    ["app/control_options.cpp engine/ini_text_codec.h"]=1
-    ["app/control_options.cpp surface/regular_file.h"]=1
-    ["app/preview_command.cpp preview/preview_form.h"]=1
-    ["app/preview_command.cpp preview/preview_window.h"]=1
-    ["app/render_command.cpp preview/page_export.h"]=1
-    ["app/render_command.cpp preview/preview_window.h"]=1
-    ["app/web_view_control.cpp surface/regular_file.h"]=1
-)
-
-# The message-box and common-dialog implementations, on their way out of
-# the engine, may still include widget headers.
-declare -A engine_widget_files=([engine/dialogs.cpp]=1 [engine/qt_dialogs.cpp]=1)
 
 widgets_dir=${KWPND_QTWIDGETS_DIR:-}
 if [[ -z "$widgets_dir" ]] && command -v qtpaths6 >/dev/null; then
@@ -100,7 +84,7 @@ while IFS= read -r -d '' file; do
         [[ -z "$own" ]] && continue
 
         if [[ "$kind" == "<" ]]; then
-            if [[ "$own" == engine && -z "${engine_widget_files[$rel]+x}" ]] &&
+            if [[ "$own" == engine ]] &&
                 [[ "$name" == QtWidgets/* || -f "$widgets_dir/$name" ]]; then
                 fault "$where" "the engine includes the widget header <$name>"
             fi
@@ -112,9 +96,6 @@ while IFS= read -r -d '' file; do
         */*)
             folder=${name%%/*}
             if [[ -d "$src/$folder" ]]; then
-                if [[ "$own" == app && -n "${app_reaches[$rel $name]+x}" ]]; then
-                    continue
-                fi
                 if [[ "$folder" == "$own" ]]; then
                     fault "$where" "\"$name\": include a file of the own folder by its bare name"
                 else

@@ -1,50 +1,61 @@
 #pragma once
-// Collection: an ordered keyed collection, addressed by position (1-based) or
-// by key. Keys are unique without regard to letter case. The content
-// registries of the preview component are collections shared by reference:
-// the host and the library see the same live object.
+/// @file
+/// Collection: an ordered keyed collection, addressed by position (1-based)
+/// or by key. Keys are unique without regard to letter case. The content
+/// registries of the preview component are collections shared by reference:
+/// the host and the library see the same live object.
 
+#include "kwpnd/kwpnd10_export.h"
 #include "kwpnd/picture.h"
 
 #include <QObject>
 #include <QString>
 #include <QVariant>
 #include <memory>
-#include <vector>
 
 Q_DECLARE_METATYPE(kwpnd::Picture)
 
 namespace kwpnd {
 
-class Collection {
+/// An ordered collection of values, each under a key of its own.
+class KWPND10_EXPORT Collection {
 public:
-    // Adds under `key`. A key already present (in any letter case): error 457,
-    // the collection unchanged.
+    /// An empty collection.
+    Collection();
+    ~Collection();
+    Collection(const Collection&) = delete;
+    Collection& operator=(const Collection&) = delete;
+
+    /// Adds `item` at the end under `key`. A key already present (in any
+    /// letter case): error 457, the collection unchanged.
     void Add(const QVariant& item, const QString& key);
-    // Position 1..Count or a registered key; anything else: error 5.
+    /// The item at position 1..Count; any other position: error 5.
     QVariant Item(int index) const;
+    /// The item under `key` (any letter case); a missing key: error 5.
     QVariant Item(const QString& key) const;
+    /// Removes the item at position 1..Count; any other position: error 5.
     void Remove(int index);
+    /// Removes the item under `key`; a missing key: error 5.
     void Remove(const QString& key);
-    int Count() const { return static_cast<int>(items_.size()); }
-    bool Contains(const QString& key) const { return find(key) >= 0; }
+    /// The number of items.
+    int Count() const;
+    /// Whether an item is held under `key` (any letter case).
+    bool Contains(const QString& key) const;
+    /// The key of the item at position 1..Count; any other position: error 5.
     QString KeyAt(int index) const;
 
 private:
-    int find(const QString& key) const;  // 0-based, -1 when absent
-    int checkedIndex(int index) const;
-
-    struct Entry {
-        QString key;
-        QVariant item;
-    };
-    std::vector<Entry> items_;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
+/// A collection shared between the host and the library.
 using CollectionRef = std::shared_ptr<Collection>;
 
-// Typed views of registry items.
-Picture pictureOf(const QVariant& item);
-QObject* objectOf(const QVariant& item);
+/// The picture a registry item holds (a Picture or a QImage); anything
+/// else: error 13.
+KWPND10_EXPORT Picture pictureOf(const QVariant& item);
+/// The object a registry item holds; none: error 91.
+KWPND10_EXPORT QObject* objectOf(const QVariant& item);
 
 }  // namespace kwpnd

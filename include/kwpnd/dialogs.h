@@ -5,6 +5,8 @@
 // servers) writes each message to standard error as "CAPTION: TEXT" and
 // answers from a script or with the default reply, so nothing ever blocks.
 
+#include "kwpnd/kwpnd10_export.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -19,7 +21,7 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgReply { OK = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7 };
 
-class Dialogs {
+class KWPND10_EXPORT Dialogs {
 public:
     virtual ~Dialogs() = default;
 
@@ -49,7 +51,7 @@ public:
     static QString defaultCaption();
 };
 
-class HeadlessDialogs : public Dialogs {
+class KWPND10_EXPORT HeadlessDialogs : public Dialogs {
 public:
     // One message box as it was asked for.
     struct Shown {

@@ -4,6 +4,8 @@
 // what exactly failed. Every failing operation throws kwpnd::Error; public
 // classes let it reach the host unchanged.
 
+#include "kwpnd/kwpnd10_export.h"
+
 #include <QByteArray>
 #include <QString>
 #include <exception>
@@ -48,9 +50,9 @@ KWPND_ERROR_CATALOGUE(KWPND_ERROR_CONSTANT)
 // The runtime's description of an error number ("Overflow", "File not
 // found" ...); "Application-defined or object-defined error" for a number
 // outside the catalogue.
-QString errorDescription(int number);
+KWPND10_EXPORT QString errorDescription(int number);
 
-class Error : public std::exception {
+class KWPND10_EXPORT Error : public std::exception {
 public:
     // An error with the description of its number and no detail.
     explicit Error(int number);

@@ -1,14 +1,14 @@
 #include "barcode_command.h"
 
-#include "barcode/label_symbols.h"
 #include "command_line.h"
-#include "kwpnd/error.h"
-#include "kwpnd/picture.h"
-#include "kwpnd/surface.h"
+#include "tool_output.h"
+#include <kwpnd/barcode.h>
+#include <kwpnd/error.h>
+#include <kwpnd/picture.h>
+#include <kwpnd/surface.h>
 
 #include <QFileInfo>
 #include <QSizeF>
-#include <cstdio>
 #include <functional>
 
 namespace kwpnd::app {
@@ -123,12 +123,6 @@ void writeImage(const Picture& image, const QString& path)
         throw Error::detailed(ErrorNumber::PathFileAccess, path);
 }
 
-void printError(const Error& e)
-{
-    const QByteArray line = QStringLiteral("kwpnd: %1 (error %2)\n").arg(e.message()).arg(e.number()).toUtf8();
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-}
-
 }  // namespace
 
 QString barcodeHelp()
@@ -184,10 +178,10 @@ int runBarcode(const QStringList& args)
 
         Surface surface(room.width() * twipsX, room.height() * twipsY);
         surface.ScaleMode(o.scaleMode);
-        drawLabelSymbol(o.symbology, LabelSymbol{o.data, o.data, o.barHeight}, surface);
+        drawBarcodeSymbol(surface, o.symbology, o.data, o.barHeight);
         writeImage(surface.Image(), o.output);
     } catch (const Error& e) {
-        printError(e);
+        printProblem(QStringLiteral("%1 (error %2)").arg(e.message()).arg(e.number()));
         return kFailed;
     }
     return kOk;

@@ -4,8 +4,8 @@
 
 #include "command_line.h"
 
-#include "kwpnd/error.h"
-#include "kwpnd/preview.h"
+#include <kwpnd/error.h>
+#include <kwpnd/preview.h>
 
 namespace kwpnd::app {
 

@@ -1,10 +1,9 @@
 #include "control_options.h"
 #include "web_view_control.h"
 
-#include "engine/ini_text_codec.h"
-#include "kwpnd/error.h"
-#include "kwpnd/preview.h"
-#include "surface/regular_file.h"
+#include <kwpnd/error.h>
+#include <kwpnd/preview.h>
+#include <kwpnd/user_files.h>
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -50,7 +49,7 @@ auto forOption(const char* option, const QString& path, Read&& read)
 // The text of a file named by an option: UTF-8, or Latin-1 when it is not.
 QString readText(const char* option, const QString& path)
 {
-    return forOption(option, path, [&] { return decodeIniBytes(readRegularFile(path, kMaxControlFileBytes)).text; });
+    return forOption(option, path, [&] { return decodeUserText(readUserFile(path, kMaxControlFileBytes)); });
 }
 
 QSize capped(int width, int height)

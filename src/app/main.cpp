@@ -5,10 +5,10 @@
 #include "command_line.h"
 #include "preview_command.h"
 #include "qt_messages.h"
+#include "tool_output.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <cstdio>
 
 // The project's version, given by the build.
 #ifndef KWPND_VERSION
@@ -19,15 +19,9 @@ namespace {
 
 using namespace kwpnd::app;
 
-void print(FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-}
-
 int usageError(const QString& message)
 {
-    print(stderr, QStringLiteral("kwpnd: %1\nRun 'kwpnd --help' for usage.\n").arg(message));
+    printProblem(message + QStringLiteral("\nRun 'kwpnd --help' for usage."));
     return kUsage;
 }
 
@@ -96,18 +90,18 @@ int main(int argc, char** argv)
 
     // Help, the version and usage errors need no application, and so no display.
     if (args == QStringList{QStringLiteral("--version")}) {
-        print(stdout, QStringLiteral("kwpnd " KWPND_VERSION "\n"));
+        writeText(stdout, QStringLiteral("kwpnd " KWPND_VERSION "\n"));
         return kOk;
     }
     if (args.isEmpty() || (args.size() == 1 && wantsHelp(args))) {
-        print(args.isEmpty() ? stderr : stdout, mainHelp());
+        writeText(args.isEmpty() ? stderr : stdout, mainHelp());
         return args.isEmpty() ? kUsage : kOk;
     }
     if (!command)
         return usageError(QStringLiteral("unknown command '%1'").arg(args.first()));
     const QStringList rest = args.mid(1);
     if (wantsHelp(rest)) {
-        print(stdout, command->help());
+        writeText(stdout, command->help());
         return kOk;
     }
 
@@ -121,7 +115,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kwpnd"));
     if (choosePlatform && display && QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        print(stderr, QStringLiteral("kwpnd: cannot connect to display %1\n").arg(displayName()));
+        printProblem(QStringLiteral("cannot connect to display %1").arg(displayName()));
         return kFailed;
     }
 

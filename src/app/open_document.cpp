@@ -2,12 +2,12 @@
 
 #include "component_setup.h"
 #include "control_options.h"
-#include "kwpnd/error.h"
-#include "kwpnd/preview.h"
+#include "tool_output.h"
+#include <kwpnd/error.h>
+#include <kwpnd/preview.h>
 
 #include <QFileInfo>
 #include <QObject>
-#include <cstdio>
 
 namespace kwpnd::app {
 
@@ -35,13 +35,6 @@ void nameFiles(clsKWPNDPreviewA& component, const QString& layout, const QString
 }
 
 }  // namespace
-
-void printProblem(const QString& message)
-{
-    const QByteArray line = (QStringLiteral("kwpnd: ") + message).toUtf8() + '\n';
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
-    std::fflush(stderr);
-}
 
 struct OpenDocument::Host {
     CommandLineControls controls;  // outlive the component that registers them

@@ -4,6 +4,7 @@
 // layout and data named, the page initialised, then generated once.
 
 #include "command_line.h"
+#include "tool_output.h"
 
 #include <QString>
 #include <memory>
@@ -53,8 +54,5 @@ private:
 // The exit status of a command that opened a document (`reported`: whether
 // any message was shown): a failed write to the data file outranks --strict.
 int documentStatus(const clsKWPNDPreviewA& component, bool strict, bool reported);
-
-// "kwpnd: MESSAGE" on standard error.
-void printProblem(const QString& message);
 
 }  // namespace kwpnd::app

@@ -1,10 +1,10 @@
 #include "preview_command.h"
 
-#include "kwpnd/dialogs.h"
-#include "kwpnd/error.h"
-#include "kwpnd/preview.h"
-#include "preview/preview_form.h"
-#include "preview/preview_window.h"
+#include "document_options.h"
+
+#include <kwpnd/dialogs.h>
+#include <kwpnd/error.h>
+#include <kwpnd/preview.h>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -25,17 +25,27 @@ PageOption pageOption(const QString& value)
     return {value.left(eq), comma < 0 ? files : files.left(comma), comma < 0 ? QString() : files.mid(comma + 1)};
 }
 
-// The window's own options; everything else is render's.
+// The window's own switches; preview takes them, print does not.
 struct WindowFlag {
     const char* name;
     bool DocumentOptions::*flag;
 };
 constexpr WindowFlag kFlags[] = {
-    {"--rulers", &DocumentOptions::rulers},
-    {"--guides", &DocumentOptions::guides},
-    {"--adjusters", &DocumentOptions::adjusters},
-    {"--paging", &DocumentOptions::paging},
+    {"rulers", &DocumentOptions::rulers},
+    {"guides", &DocumentOptions::guides},
+    {"adjusters", &DocumentOptions::adjusters},
+    {"paging", &DocumentOptions::paging},
 };
+
+QList<QCommandLineOption> windowOptions()
+{
+    QList<QCommandLineOption> options;
+    for (const WindowFlag& f : kFlags)
+        options << QCommandLineOption(QLatin1String(f.name));
+    options << QCommandLineOption(QStringLiteral("page"), QString(), QStringLiteral("KEY=LAYOUT[,DATA]"))
+            << QCommandLineOption(QStringLiteral("screenshot"), QString(), QStringLiteral("FILE.png"));
+    return options;
+}
 
 bool onRealDisplay()
 {
@@ -47,49 +57,27 @@ bool onRealDisplay()
 
 WindowOptions parseWindowOptions(const QStringList& args, bool preview)
 {
+    const QString command = QLatin1String(preview ? "preview" : "print");
+    QCommandLineParser parser;
+    addDocumentOptions(parser, preview ? windowOptions() : QList<QCommandLineOption>{});
+    parseArguments(parser, command, args);
+    if (parser.isSet(QStringLiteral("output")))
+        throw UsageError{QStringLiteral("%1 takes no output file (-o)").arg(command)};
+
     WindowOptions o;
-    QStringList rest;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString arg = args[i];
-        QString value;
-        const bool inlineValue = arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='));
-        if (inlineValue) {
-            const qsizetype eq = arg.indexOf(QLatin1Char('='));
-            value = arg.mid(eq + 1);
-            arg = arg.left(eq);
-        }
-        if (arg == QLatin1String("-o") || arg == QLatin1String("--output"))
-            throw UsageError{QStringLiteral("%1 takes no output file (-o)").arg(preview ? "preview" : "print")};
-        const bool takesValue = arg == QLatin1String("--page") || arg == QLatin1String("--screenshot");
-        const WindowFlag* flag = nullptr;
-        for (const WindowFlag& f : kFlags)
-            if (arg == QLatin1String(f.name))
-                flag = &f;
-        if (!preview || (!takesValue && !flag)) {
-            rest << args[i];
-            continue;
-        }
-        if (flag) {
-            o.document.*(flag->flag) = true;
-            continue;
-        }
-        if (!inlineValue) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-            value = args[++i];
-        }
-        if (arg == QLatin1String("--page")) {
-            o.document.pages.push_back(pageOption(value));
-        } else {
-            if (!value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-                throw UsageError{QStringLiteral("--screenshot expects a .png file, got '%1'").arg(value)};
-            o.screenshot = value;
-        }
-    }
-    // Render's reader wants an output file: give it one it will not use.
-    o.document.render = parseRenderOptions(rest << QStringLiteral("--output=unused.png"));
-    o.document.render.output.clear();
+    o.document.render = documentOptions(parser);
     o.document.afterGenerateActions = !o.document.render.noPrint;
+    if (!preview)
+        return o;
+    for (const WindowFlag& f : kFlags)
+        o.document.*(f.flag) = parser.isSet(QLatin1String(f.name));
+    for (const QString& page : parser.values(QStringLiteral("page")))
+        o.document.pages.push_back(pageOption(page));
+    if (parser.isSet(QStringLiteral("screenshot"))) {
+        o.screenshot = parser.value(QStringLiteral("screenshot"));
+        if (!o.screenshot.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            throw UsageError{QStringLiteral("--screenshot expects a .png file, got '%1'").arg(o.screenshot)};
+    }
     return o;
 }
 
@@ -127,10 +115,8 @@ int runPreviewCommand(const QStringList& args)
     }
 
     component->ShowUI(nullptr, false);
-    frmKWPNDPreviewA& window = component->window();
-    QApplication::processEvents();
-    const QImage shot = window.form().grab().toImage();
-    window.unload();
+    const QImage shot = component->grabWindow();
+    component->closeWindow();
     QImageWriter writer(o.screenshot, "png");
     if (!writer.write(shot)) {
         printProblem(QStringLiteral("cannot write %1: %2").arg(o.screenshot, writer.errorString()));

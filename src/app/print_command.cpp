@@ -1,20 +1,10 @@
 // kwpnd print: generates the document and runs the window's Print command,
 // every dialog answered at once (the print dialog keeps the default printer).
-#include "kwpnd/dialogs.h"
-#include "kwpnd/preview.h"
+#include <kwpnd/dialogs.h>
+#include <kwpnd/preview.h>
 #include "preview_command.h"
 
 namespace kwpnd::app {
-
-namespace {
-// A report of the print command's own failure: the error number as caption.
-bool isFailureReport(const HeadlessDialogs::Shown& shown)
-{
-    bool number = false;
-    shown.caption.toInt(&number);
-    return number && shown.icon == MsgIcon::Information;
-}
-}  // namespace
 
 int runPrintCommand(const QStringList& args)
 {
@@ -31,9 +21,8 @@ int runPrintCommand(const QStringList& args)
         return kFailed;
     const std::size_t beforePrinting = dialogs->shown().size();
     component->PrintNow();
-    for (std::size_t i = beforePrinting; i < dialogs->shown().size(); ++i)
-        if (isFailureReport(dialogs->shown()[i]))
-            return kFailed;
+    if (component->lastPrintError() != 0)
+        return kFailed;
     return documentStatus(*component, o.document.render.strict, beforePrinting > 0);
 }
 

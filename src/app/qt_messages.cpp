@@ -1,18 +1,17 @@
 #include "qt_messages.h"
 
+#include "tool_output.h"
+
 #include <QString>
 #include <QtGlobal>
-#include <cstdio>
 
 namespace kwpnd::app {
 
 namespace {
 void handler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "kwpnd: %s\n", qPrintable(message));
-        std::fflush(stderr);
-    }
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        printProblem(message);
 }
 }  // namespace
 

@@ -1,122 +1,14 @@
 #include "command_line.h"
-
-#include <functional>
+#include "document_options.h"
 
 namespace kwpnd::app {
 
-namespace {
-
-std::pair<QString, QString> splitPair(const QString& option, const QString& value)
-{
-    const qsizetype eq = value.indexOf(QLatin1Char('='));
-    if (eq <= 0)
-        throw UsageError{QStringLiteral("%1 expects KEY=VALUE, got '%2'").arg(option, value)};
-    return {value.left(eq), value.mid(eq + 1)};
-}
-
-double number(const QString& option, const QString& value)
-{
-    bool ok = false;
-    const double v = value.toDouble(&ok);
-    if (!ok)
-        throw UsageError{QStringLiteral("%1 expects a number, got '%2'").arg(option, value)};
-    return v;
-}
-
-using Setter = std::function<void(RenderOptions&, const QString& option, const QString& value)>;
-
-struct OptionRow {
-    const char* name;
-    const char* shortName;
-    Setter set;
-};
-
-const std::vector<OptionRow>& optionTable()
-{
-    static const std::vector<OptionRow> table = {
-        {"--data", "-d", [](RenderOptions& o, const QString&, const QString& v) { o.data = v; }},
-        {"--output", "-o", [](RenderOptions& o, const QString&, const QString& v) { o.output = v; }},
-        {"--scale-mode", nullptr,
-         [](RenderOptions& o, const QString& n, const QString& v) {
-             const double mode = number(n, v);
-             if (mode < 0 || mode > 7 || mode != static_cast<int>(mode))
-                 throw UsageError{QStringLiteral("--scale-mode expects 0..7, got '%1'").arg(v)};
-             o.scaleMode = static_cast<int>(mode);
-         }},
-        {"--height", nullptr, [](RenderOptions& o, const QString& n, const QString& v) { o.height = number(n, v); }},
-        {"--width", nullptr, [](RenderOptions& o, const QString& n, const QString& v) { o.width = number(n, v); }},
-        {"--watermark", nullptr, [](RenderOptions& o, const QString&, const QString& v) { o.watermark = v; }},
-        {"--logo", nullptr, [](RenderOptions& o, const QString&, const QString& v) { o.logo = v; }},
-        {"--picture1", nullptr, [](RenderOptions& o, const QString&, const QString& v) { o.pictures[0] = v; }},
-        {"--picture2", nullptr, [](RenderOptions& o, const QString&, const QString& v) { o.pictures[1] = v; }},
-        {"--picture3", nullptr, [](RenderOptions& o, const QString&, const QString& v) { o.pictures[2] = v; }},
-        {"--picture4", nullptr, [](RenderOptions& o, const QString&, const QString& v) { o.pictures[3] = v; }},
-        {"--back-picture", nullptr, [](RenderOptions& o, const QString&, const QString& v) { o.backPicture = v; }},
-        {"--string", nullptr,
-         [](RenderOptions& o, const QString& n, const QString& v) { o.strings.push_back(splitPair(n, v)); }},
-        {"--picture", nullptr,
-         [](RenderOptions& o, const QString& n, const QString& v) { o.pictureFiles.push_back(splitPair(n, v)); }},
-        {"--app", nullptr,
-         [](RenderOptions& o, const QString& n, const QString& v) { o.appMembers.push_back(splitPair(n, v)); }},
-        {"--grid", nullptr,
-         [](RenderOptions& o, const QString& n, const QString& v) { o.grids.push_back(splitPair(n, v)); }},
-        {"--listview", nullptr,
-         [](RenderOptions& o, const QString& n, const QString& v) { o.listviews.push_back(splitPair(n, v)); }},
-        {"--webbrowser", nullptr,
-         [](RenderOptions& o, const QString& n, const QString& v) { o.webbrowsers.push_back(splitPair(n, v)); }},
-    };
-    return table;
-}
-
-const OptionRow* findOption(const QString& name)
-{
-    for (const OptionRow& row : optionTable())
-        if (name == QLatin1String(row.name) || (row.shortName && name == QLatin1String(row.shortName)))
-            return &row;
-    return nullptr;
-}
-
-}  // namespace
-
 RenderOptions parseRenderOptions(const QStringList& args)
 {
-    RenderOptions o;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString arg = args[i];
-        if (arg == QLatin1String("--strict")) {
-            o.strict = true;
-            continue;
-        }
-        if (arg == QLatin1String("--no-print")) {
-            o.noPrint = true;
-            continue;
-        }
-        if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
-            if (!o.layout.isEmpty())
-                throw UsageError{QStringLiteral("unexpected argument '%1'").arg(arg)};
-            o.layout = arg;
-            continue;
-        }
-        QString value;
-        bool inlineValue = false;
-        if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='))) {
-            const qsizetype eq = arg.indexOf(QLatin1Char('='));
-            value = arg.mid(eq + 1);
-            arg = arg.left(eq);
-            inlineValue = true;
-        }
-        const OptionRow* row = findOption(arg);
-        if (!row)
-            throw UsageError{QStringLiteral("unknown option '%1'").arg(arg)};
-        if (!inlineValue) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-            value = args[++i];
-        }
-        row->set(o, QLatin1String(row->name), value);
-    }
-    if (o.layout.isEmpty())
-        throw UsageError{QStringLiteral("no layout file given")};
+    QCommandLineParser parser;
+    addDocumentOptions(parser);
+    parseArguments(parser, QStringLiteral("render"), args);
+    RenderOptions o = documentOptions(parser);
     if (o.output.isEmpty())
         throw UsageError{QStringLiteral("no output file given (-o OUT)")};
     const QString ext = o.output.section(QLatin1Char('.'), -1).toLower();

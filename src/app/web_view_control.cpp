@@ -1,7 +1,7 @@
 #include "web_view_control.h"
 
-#include "kwpnd/error.h"
-#include "surface/regular_file.h"
+#include <kwpnd/error.h>
+#include <kwpnd/user_files.h>
 
 #include <unistd.h>
 #include <QDir>
@@ -104,7 +104,7 @@ std::unique_ptr<QWidget> webViewOf(const QString& path)
     // The browser opens the page itself: it is checked here like every file
     // an option names.
     try {
-        openRegularFile(path, kMaxPageBytes);
+        readUserFile(path, kMaxPageBytes);
     } catch (const Error& e) {
         fail(e, path);
     }

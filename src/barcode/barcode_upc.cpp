@@ -65,90 +65,103 @@ const signed char* rightDigit(int digit) { return digitTables().right[std::size_
 std::int16_t digitOf(QChar c) { return c >= u'0' && c <= u'9' ? std::int16_t(c.digitValue()) : 0; }
 }  // namespace
 
-clsKWPNDBarcodeUPC11::clsKWPNDBarcodeUPC11() = default;
+struct clsKWPNDBarcodeUPC11::Private {
+    Surface* surface = nullptr;
+    QString data;
+    std::int16_t x = kStartX;
+    std::int16_t top = 200;
+    std::int16_t height = 400;
+    std::int16_t digits[11] = {};
+    std::int16_t total = 0;
+    std::int16_t check = 0;
+    QString trimmed;
+
+    Surface& target() const
+    {
+        if (!surface)
+            throw Error(ErrorNumber::ObjectNotSet);
+        return *surface;
+    }
+
+    // `modules` > 0 a bar, < 0 a space of that many modules.
+    void element(int modules)
+    {
+        Surface& s = target();
+        const Colour colour = modules > 0 ? 0 : 0xFFFFFF;
+        // Not one segment more: the next element starts where this one's last
+        // module ends, and the bars keep to the module grid.
+        const int segments = kUnitsPerModule * std::abs(modules);
+        const float from = top;
+        const float to = float(top + height);
+        for (int i = 0; i < segments; ++i) {
+            s.Line(x, from, x, to, colour);
+            x = integer16(x + 1);
+        }
+    }
+
+    void elements(const signed char* list)
+    {
+        for (; *list != 0; ++list)
+            element(*list);
+    }
+};
+
+clsKWPNDBarcodeUPC11::clsKWPNDBarcodeUPC11() : d(std::make_unique<Private>()) {}
 clsKWPNDBarcodeUPC11::~clsKWPNDBarcodeUPC11() = default;
 
-Surface* clsKWPNDBarcodeUPC11::BarCodePicObj() const { return surface_; }
-void clsKWPNDBarcodeUPC11::BarCodePicObj(Surface* surface) { surface_ = surface; }
-QString clsKWPNDBarcodeUPC11::BarCodeData() const { return data_; }
-void clsKWPNDBarcodeUPC11::BarCodeData(const QString& digits) { data_ = digits; }
+Surface* clsKWPNDBarcodeUPC11::BarCodePicObj() const { return d->surface; }
+void clsKWPNDBarcodeUPC11::BarCodePicObj(Surface* surface) { d->surface = surface; }
+QString clsKWPNDBarcodeUPC11::BarCodeData() const { return d->data; }
+void clsKWPNDBarcodeUPC11::BarCodeData(const QString& digits) { d->data = digits; }
 
-Surface& clsKWPNDBarcodeUPC11::surface() const
-{
-    if (!surface_)
-        throw Error(ErrorNumber::ObjectNotSet);
-    return *surface_;
-}
+void clsKWPNDBarcodeUPC11::ssc() { d->elements(kGuard); }
 
-void clsKWPNDBarcodeUPC11::element(int modules)
-{
-    Surface& s = surface();
-    const Colour colour = modules > 0 ? 0 : 0xFFFFFF;
-    // Not one segment more: the next element starts where this one's last
-    // module ends, and the bars keep to the module grid.
-    const int segments = kUnitsPerModule * std::abs(modules);
-    const float top = top_;
-    const float bottom = float(top_ + height_);
-    for (int i = 0; i < segments; ++i) {
-        s.Line(x_, top, x_, bottom, colour);
-        x_ = integer16(x_ + 1);
-    }
-}
-
-void clsKWPNDBarcodeUPC11::elements(const signed char* list)
-{
-    for (; *list != 0; ++list)
-        element(*list);
-}
-
-void clsKWPNDBarcodeUPC11::ssc() { elements(kGuard); }
-
-void clsKWPNDBarcodeUPC11::Left0() { elements(leftDigit(0)); }
-void clsKWPNDBarcodeUPC11::Left1() { elements(leftDigit(1)); }
-void clsKWPNDBarcodeUPC11::Left2() { elements(leftDigit(2)); }
-void clsKWPNDBarcodeUPC11::Left3() { elements(leftDigit(3)); }
-void clsKWPNDBarcodeUPC11::Left4() { elements(leftDigit(4)); }
-void clsKWPNDBarcodeUPC11::Left5() { elements(leftDigit(5)); }
-void clsKWPNDBarcodeUPC11::Left6() { elements(leftDigit(6)); }
-void clsKWPNDBarcodeUPC11::Left7() { elements(leftDigit(7)); }
-void clsKWPNDBarcodeUPC11::Left8() { elements(leftDigit(8)); }
-void clsKWPNDBarcodeUPC11::Left9() { elements(leftDigit(9)); }
-void clsKWPNDBarcodeUPC11::Right0() { elements(rightDigit(0)); }
-void clsKWPNDBarcodeUPC11::Right1() { elements(rightDigit(1)); }
-void clsKWPNDBarcodeUPC11::Right2() { elements(rightDigit(2)); }
-void clsKWPNDBarcodeUPC11::Right3() { elements(rightDigit(3)); }
-void clsKWPNDBarcodeUPC11::Right4() { elements(rightDigit(4)); }
-void clsKWPNDBarcodeUPC11::Right5() { elements(rightDigit(5)); }
-void clsKWPNDBarcodeUPC11::Right6() { elements(rightDigit(6)); }
-void clsKWPNDBarcodeUPC11::Right7() { elements(rightDigit(7)); }
-void clsKWPNDBarcodeUPC11::Right8() { elements(rightDigit(8)); }
-void clsKWPNDBarcodeUPC11::Right9() { elements(rightDigit(9)); }
-void clsKWPNDBarcodeUPC11::Line1() { element(1); }
-void clsKWPNDBarcodeUPC11::Line2() { element(2); }
-void clsKWPNDBarcodeUPC11::Line3() { element(3); }
-void clsKWPNDBarcodeUPC11::Line4() { element(4); }
-void clsKWPNDBarcodeUPC11::Space1() { element(-1); }
-void clsKWPNDBarcodeUPC11::Space2() { element(-2); }
-void clsKWPNDBarcodeUPC11::Space3() { element(-3); }
-void clsKWPNDBarcodeUPC11::Space4() { element(-4); }
+void clsKWPNDBarcodeUPC11::Left0() { d->elements(leftDigit(0)); }
+void clsKWPNDBarcodeUPC11::Left1() { d->elements(leftDigit(1)); }
+void clsKWPNDBarcodeUPC11::Left2() { d->elements(leftDigit(2)); }
+void clsKWPNDBarcodeUPC11::Left3() { d->elements(leftDigit(3)); }
+void clsKWPNDBarcodeUPC11::Left4() { d->elements(leftDigit(4)); }
+void clsKWPNDBarcodeUPC11::Left5() { d->elements(leftDigit(5)); }
+void clsKWPNDBarcodeUPC11::Left6() { d->elements(leftDigit(6)); }
+void clsKWPNDBarcodeUPC11::Left7() { d->elements(leftDigit(7)); }
+void clsKWPNDBarcodeUPC11::Left8() { d->elements(leftDigit(8)); }
+void clsKWPNDBarcodeUPC11::Left9() { d->elements(leftDigit(9)); }
+void clsKWPNDBarcodeUPC11::Right0() { d->elements(rightDigit(0)); }
+void clsKWPNDBarcodeUPC11::Right1() { d->elements(rightDigit(1)); }
+void clsKWPNDBarcodeUPC11::Right2() { d->elements(rightDigit(2)); }
+void clsKWPNDBarcodeUPC11::Right3() { d->elements(rightDigit(3)); }
+void clsKWPNDBarcodeUPC11::Right4() { d->elements(rightDigit(4)); }
+void clsKWPNDBarcodeUPC11::Right5() { d->elements(rightDigit(5)); }
+void clsKWPNDBarcodeUPC11::Right6() { d->elements(rightDigit(6)); }
+void clsKWPNDBarcodeUPC11::Right7() { d->elements(rightDigit(7)); }
+void clsKWPNDBarcodeUPC11::Right8() { d->elements(rightDigit(8)); }
+void clsKWPNDBarcodeUPC11::Right9() { d->elements(rightDigit(9)); }
+void clsKWPNDBarcodeUPC11::Line1() { d->element(1); }
+void clsKWPNDBarcodeUPC11::Line2() { d->element(2); }
+void clsKWPNDBarcodeUPC11::Line3() { d->element(3); }
+void clsKWPNDBarcodeUPC11::Line4() { d->element(4); }
+void clsKWPNDBarcodeUPC11::Space1() { d->element(-1); }
+void clsKWPNDBarcodeUPC11::Space2() { d->element(-2); }
+void clsKWPNDBarcodeUPC11::Space3() { d->element(-3); }
+void clsKWPNDBarcodeUPC11::Space4() { d->element(-4); }
 
 std::int16_t clsKWPNDBarcodeUPC11::DrawBarcode()
 {
-    trimmed_ = data_;
-    while (trimmed_.startsWith(u' '))
-        trimmed_.remove(0, 1);
-    while (trimmed_.endsWith(u' '))
-        trimmed_.chop(1);
-    if (trimmed_.size() != 11)
+    d->trimmed = d->data;
+    while (d->trimmed.startsWith(u' '))
+        d->trimmed.remove(0, 1);
+    while (d->trimmed.endsWith(u' '))
+        d->trimmed.chop(1);
+    if (d->trimmed.size() != 11)
         return 0;
 
     for (int i = 0; i < 11; ++i)
-        digits_[i] = digitOf(trimmed_[i]);
+        d->digits[i] = digitOf(d->trimmed[i]);
     // Odd positions (1st, 3rd ... 11th) weigh 3, even ones 1.
-    total_ = 0;
+    d->total = 0;
     for (int i = 0; i < 11; ++i)
-        total_ = std::int16_t(total_ + digits_[i] * (i % 2 == 0 ? 3 : 1));
-    check_ = total_ % 10 == 0 ? 0 : std::int16_t(total_ / 10 * 10 + 10 - total_);
+        d->total = std::int16_t(d->total + d->digits[i] * (i % 2 == 0 ? 3 : 1));
+    d->check = d->total % 10 == 0 ? 0 : std::int16_t(d->total / 10 * 10 + 10 - d->total);
 
     using Digit = void (clsKWPNDBarcodeUPC11::*)();
     static constexpr Digit kLeftDigit[10] = {&clsKWPNDBarcodeUPC11::Left0, &clsKWPNDBarcodeUPC11::Left1,
@@ -164,19 +177,19 @@ std::int16_t clsKWPNDBarcodeUPC11::DrawBarcode()
 
     ssc();
     for (int i = 0; i < 6; ++i)
-        (this->*kLeftDigit[digits_[i]])();
+        (this->*kLeftDigit[d->digits[i]])();
     ssc();
     for (int i = 6; i < 11; ++i)
-        (this->*kRightDigit[digits_[i]])();
-    (this->*kRightDigit[check_])();
+        (this->*kRightDigit[d->digits[i]])();
+    (this->*kRightDigit[d->check])();
     ssc();
 
-    Surface& s = surface();
+    Surface& s = d->target();
     s.CurrentX(kTextX);
     s.CurrentY(kTextY);
-    s.Print(trimmed_ + QString::number(check_));
-    x_ = kStartX;
-    return check_;
+    s.Print(d->trimmed + QString::number(d->check));
+    d->x = kStartX;
+    return d->check;
 }
 
 }  // namespace kwpnd

@@ -11,4 +11,5 @@
 #include "error_handling.h"
 #include "field_context.h"
 #include "field_kinds.h"
+#include "ini_text_codec.h"
 #include "ini_file_handler.h"

@@ -25,6 +25,7 @@ namespace kwpnd {
 
 class IniFileHandler;
 class PreviewForm;
+class clsKWPNDPreviewA;
 
 class frmKWPNDPreviewA : public GenerationHost {
 public:
@@ -137,6 +138,9 @@ public:
     // The output chosen in the print dialog; by default the default printer.
     const PrintOutput& chosenOutput() const { return chosenOutput_; }
     QString chosenPrinter() const { return chosenOutput_.printerName; }
+    // The error number of the last direct print's reported failure; 0 when
+    // it printed every copy (or printed nothing).
+    int lastPrintError() const { return lastPrintError_; }
 
     GenerationDriver& driver() { return driver_; }
 
@@ -178,11 +182,15 @@ private:
     std::int16_t miPrintCopies = 0;
     std::int16_t miPrintShowDialog = 0;
     PrintOutput chosenOutput_;
+    int lastPrintError_ = 0;
 
     QSizeF canvasDesignSize_{kCanvasDesignWidth, kCanvasDesignHeight};
     std::unique_ptr<Visual> visual_;
     QEventLoop* modalLoop_ = nullptr;
     GenerationDriver driver_;
 };
+
+// The window of a component, created (not loaded) on first need.
+frmKWPNDPreviewA& windowOf(clsKWPNDPreviewA& component);
 
 }  // namespace kwpnd

@@ -58,6 +58,7 @@ void frmKWPNDPreviewA::readPrinterSettings()
 
 void frmKWPNDPreviewA::PreviewPrint()
 {
+    lastPrintError_ = 0;
     endSilently([&] {
         readPrinterSettings();
         if (miPrintShowDialog == 1) {
@@ -80,9 +81,10 @@ void frmKWPNDPreviewA::PreviewPrint()
 void frmKWPNDPreviewA::PreviewPrintDirect()
 {
     Dialogs& dialogs = Dialogs::current();
+    lastPrintError_ = 0;
     readPrinterSettings();
     dialogs.messageBox(QStringLiteral("print direct"), MsgButtons::OK, MsgIcon::None, numberText(miPrintCopies));
-    showOnFailure(dialogs, MsgIcon::Information, [&] {
+    const std::optional<Error> failure = failureOf([&] {
         const int copies = miPrintCopies;
         for (int i = 1; i <= copies; ++i) {
             const QString title = driver_.ReadLayoutValue(kPrinterSection, QStringLiteral("copytitle%1").arg(i));
@@ -90,6 +92,10 @@ void frmKWPNDPreviewA::PreviewPrintDirect()
             printOneCopy();
         }
     });
+    if (failure) {
+        lastPrintError_ = failure->number();
+        showFailure(dialogs, *failure, MsgIcon::Information);
+    }
 }
 
 void frmKWPNDPreviewA::printOneCopy()

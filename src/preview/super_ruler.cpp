@@ -3,13 +3,16 @@
 #include "kwpnd/super_ruler.h"
 
 #include "input_codes.h"
+#include "super_ruler_p.h"
 #include "kwpnd/error.h"
 #include "qt_dialogs.h"
 
+#include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <array>
 #include <cmath>
 
 namespace kwpnd {
@@ -35,60 +38,89 @@ const QVariant kNoOrientation = 0, kNoStart = 0, kNoBorder = 0, kNoTracking = fa
 
 // ---- PropertyBag ------------------------------------------------------------
 
+struct PropertyBag::Private {
+    QVariantMap values;
+};
+
+PropertyBag::PropertyBag() : d(std::make_unique<Private>()) {}
+PropertyBag::~PropertyBag() = default;
+PropertyBag::PropertyBag(const PropertyBag& other) : d(std::make_unique<Private>(*other.d)) {}
+PropertyBag& PropertyBag::operator=(const PropertyBag& other)
+{
+    *d = *other.d;
+    return *this;
+}
+
 QVariant PropertyBag::ReadProperty(const QString& name, const QVariant& defaultValue) const
 {
-    return values_.value(name, defaultValue);
+    return d->values.value(name, defaultValue);
 }
 
 void PropertyBag::WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue)
 {
     if (value == defaultValue)
-        values_.remove(name);
+        d->values.remove(name);
     else
-        values_.insert(name, value);
+        d->values.insert(name, value);
 }
+
+const QVariantMap& PropertyBag::values() const { return d->values; }
 
 // ---- Construction -------------------------------------------------------------
 
-SuperRuler::SuperRuler(QWidget* parent) : QWidget(parent), face_(0, 0)
+SuperRuler::SuperRuler(QWidget* parent) : QWidget(parent), d(std::make_unique<Private>())
 {
     installWidgetDialogs();
     setMouseTracking(true);
-    face_.ForeColor(kDefaultForeColor);
-    face_.BackColor(kDefaultBackColor);
-    face_.onChanged([this] { update(); });
+    d->face.ForeColor(kDefaultForeColor);
+    d->face.BackColor(kDefaultBackColor);
+    d->face.onChanged([this] { update(); });
 
-    scaleModeMenu_ = new QMenu(QStringLiteral("ScaleModeMenu"), this);
-    scaleModeMenu_->setObjectName(QStringLiteral("mnuScaleModeMenu"));
+    d->scaleModeMenu = new QMenu(QStringLiteral("ScaleModeMenu"), this);
+    d->scaleModeMenu->setObjectName(QStringLiteral("mnuScaleModeMenu"));
     for (int i = 0; i < 4; ++i) {
-        QAction* item = scaleModeMenu_->addAction(QLatin1String(kScaleModes[i].caption));
+        QAction* item = d->scaleModeMenu->addAction(QLatin1String(kScaleModes[i].caption));
         item->setObjectName(QStringLiteral("mnuScaleMode%1").arg(i));
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, i] {
             ScaleMode(i);
             DrawRuler();
         });
-        scaleModeItems_[static_cast<size_t>(i)] = item;
+        d->scaleModeItems[static_cast<size_t>(i)] = item;
     }
     ScaleMode(0);
 }
 
-SuperRuler::~SuperRuler() { face_.onChanged(nullptr); }
+SuperRuler::~SuperRuler() { d->face.onChanged(nullptr); }
 
 QSize SuperRuler::sizeHint() const { return {200, 33}; }
+
+std::int32_t SuperRuler::Orientation() const { return d->orientation; }
+std::int32_t SuperRuler::StartValue() const { return d->startValue; }
+std::int32_t SuperRuler::BorderStyle() const { return d->borderStyle; }
+std::int32_t SuperRuler::ScaleMode() const { return d->scaleMode; }
+bool SuperRuler::MouseTrackingOn() const { return d->mouseTrackingOn; }
+bool SuperRuler::DestroyRuler() const { return d->destroyRuler; }
+void SuperRuler::DestroyRuler(bool on) { d->destroyRuler = on; }
+std::int32_t SuperRuler::majorInterval() const { return d->majorInterval; }
+const Surface& SuperRuler::face() const { return d->face; }
+QMenu* SuperRuler::mnuScaleModeMenu() const { return d->scaleModeMenu; }
+QAction* SuperRuler::mnuScaleMode(int index) const { return d->scaleModeItems.at(static_cast<size_t>(index)); }
+void SuperRuler::Refresh() { DrawRuler(); }
+int SuperRuler::borderPixels() const { return d->borderStyle == 1 ? 1 : 0; }
 
 // ---- Properties -----------------------------------------------------------------
 
 void SuperRuler::Orientation(std::int32_t value)
 {
-    orientation_ = value;
+    d->orientation = value;
     DrawRuler();
     emit propertyChanged(QStringLiteral("Orientation"));
 }
 
 void SuperRuler::StartValue(std::int32_t value)
 {
-    startValue_ = value;
+    d->startValue = value;
     DrawRuler();
     emit propertyChanged(QStringLiteral("StartValue"));
 }
@@ -98,7 +130,7 @@ void SuperRuler::BorderStyle(std::int32_t value)
     // The face takes the style as a 16-bit value.
     if (value < -32768 || value > 32767)
         throw Error(ErrorNumber::Overflow);
-    borderStyle_ = value;
+    d->borderStyle = value;
     fitFace();
     update();
     emit propertyChanged(QStringLiteral("BorderStyle"));
@@ -106,10 +138,10 @@ void SuperRuler::BorderStyle(std::int32_t value)
 
 void SuperRuler::ScaleMode(std::int32_t value)
 {
-    scaleMode_ = value;
+    d->scaleMode = value;
     if (value >= 0 && value < 4)
-        majorInterval_ = kScaleModes[value].majorInterval ? kScaleModes[value].majorInterval : hundredPixels();
-    for (QAction* item : scaleModeItems_)
+        d->majorInterval = kScaleModes[value].majorInterval ? kScaleModes[value].majorInterval : hundredPixels();
+    for (QAction* item : d->scaleModeItems)
         item->setChecked(false);
     if (value < 0 || value >= 4)
         throw Error::detailed(ErrorNumber::ControlArrayElementMissing, QStringLiteral("mnuScaleMode(%1)").arg(value));
@@ -119,56 +151,56 @@ void SuperRuler::ScaleMode(std::int32_t value)
     emit ScaleModeChanged(value);
 }
 
-Colour SuperRuler::ForeColor() const { return face_.ForeColor(); }
+Colour SuperRuler::ForeColor() const { return d->face.ForeColor(); }
 
 void SuperRuler::ForeColor(Colour value)
 {
-    face_.ForeColor(value);
+    d->face.ForeColor(value);
     DrawRuler();
     emit propertyChanged(QStringLiteral("ForeColor"));
 }
 
-Colour SuperRuler::BackColor() const { return face_.BackColor(); }
+Colour SuperRuler::BackColor() const { return d->face.BackColor(); }
 
 void SuperRuler::BackColor(Colour value)
 {
-    face_.BackColor(value);
+    d->face.BackColor(value);
     DrawRuler();
     emit propertyChanged(QStringLiteral("BackColor"));
 }
 
 void SuperRuler::MouseTrackingOn(bool on)
 {
-    mouseTrackingOn_ = on;
+    d->mouseTrackingOn = on;
     emit propertyChanged(QStringLiteral("MouseTrackingOn"));
 }
 
 std::int32_t SuperRuler::minorInterval() const
 {
-    return static_cast<std::int32_t>(std::nearbyint(majorInterval_ / 10.0));  // halves to even
+    return static_cast<std::int32_t>(std::nearbyint(d->majorInterval / 10.0));  // halves to even
 }
 
 // ---- Persistence ----------------------------------------------------------------
 
 void SuperRuler::ReadProperties(const PropertyBag& bag)
 {
-    orientation_ = bag.ReadProperty(QStringLiteral("Orientation"), kNoOrientation).toInt();
-    startValue_ = bag.ReadProperty(QStringLiteral("StartValue"), kNoStart).toInt();
+    d->orientation = bag.ReadProperty(QStringLiteral("Orientation"), kNoOrientation).toInt();
+    d->startValue = bag.ReadProperty(QStringLiteral("StartValue"), kNoStart).toInt();
     BorderStyle(bag.ReadProperty(QStringLiteral("BorderStyle"), kNoBorder).toInt());
-    mouseTrackingOn_ = bag.ReadProperty(QStringLiteral("MouseTrackingOn"), kNoTracking).toBool();
+    d->mouseTrackingOn = bag.ReadProperty(QStringLiteral("MouseTrackingOn"), kNoTracking).toBool();
     ScaleMode(bag.ReadProperty(QStringLiteral("ScaleMode"), kTwips).toInt());
-    face_.ForeColor(bag.ReadProperty(QStringLiteral("ForeColor"), kDefaultForeColor).toInt());
-    face_.BackColor(bag.ReadProperty(QStringLiteral("BackColor"), kDefaultBackColor).toInt());
+    d->face.ForeColor(bag.ReadProperty(QStringLiteral("ForeColor"), kDefaultForeColor).toInt());
+    d->face.BackColor(bag.ReadProperty(QStringLiteral("BackColor"), kDefaultBackColor).toInt());
     DrawRuler();
 }
 
 void SuperRuler::WriteProperties(PropertyBag& bag) const
 {
-    bag.WriteProperty(QStringLiteral("Orientation"), orientation_, kNoOrientation);
-    bag.WriteProperty(QStringLiteral("StartValue"), startValue_, kNoStart);
-    bag.WriteProperty(QStringLiteral("BorderStyle"), borderStyle_, kNoBorder);
-    bag.WriteProperty(QStringLiteral("MouseTrackingOn"), mouseTrackingOn_, kNoTracking);
-    bag.WriteProperty(QStringLiteral("ScaleMode"), scaleMode_, kTwips);
+    bag.WriteProperty(QStringLiteral("Orientation"), d->orientation, kNoOrientation);
+    bag.WriteProperty(QStringLiteral("StartValue"), d->startValue, kNoStart);
+    bag.WriteProperty(QStringLiteral("BorderStyle"), d->borderStyle, kNoBorder);
+    bag.WriteProperty(QStringLiteral("MouseTrackingOn"), d->mouseTrackingOn, kNoTracking);
+    bag.WriteProperty(QStringLiteral("ScaleMode"), d->scaleMode, kTwips);
     bag.WriteProperty(QStringLiteral("ForeColor"), ForeColor(), kDefaultForeColor);
     bag.WriteProperty(QStringLiteral("BackColor"), BackColor(), kDefaultBackColor);
 }
@@ -178,17 +210,17 @@ void SuperRuler::WriteProperties(PropertyBag& bag) const
 std::int32_t SuperRuler::ValueAtPoint(float X, float Y) const
 {
     std::int64_t count = 0;
-    if (orientation_ == 0 || orientation_ == 1) {
-        const double p = orientation_ == 0 ? X : Y;
-        count = static_cast<std::int64_t>(std::floor(p / (majorInterval_ / 10.0)));
+    if (d->orientation == 0 || d->orientation == 1) {
+        const double p = d->orientation == 0 ? X : Y;
+        count = static_cast<std::int64_t>(std::floor(p / (d->majorInterval / 10.0)));
     }
     auto checked = [](std::int64_t v) {
         if (v < INT32_MIN || v > INT32_MAX)
             throw Error(ErrorNumber::Overflow);
         return static_cast<std::int32_t>(v);
     };
-    const std::int32_t tenths = checked(checked(std::int64_t(startValue_) * 10) + count);
-    switch (scaleMode_) {
+    const std::int32_t tenths = checked(checked(std::int64_t(d->startValue) * 10) + count);
+    switch (d->scaleMode) {
     case Twips:
         return checked(std::int64_t(tenths) * 100);
     case Pixels:
@@ -212,8 +244,8 @@ void SuperRuler::fitFace()
 {
     const int b = borderPixels();
     const int w = std::max(0, width() - 2 * b), h = std::max(0, height() - 2 * b);
-    if (face_.pixelWidth() != w || face_.pixelHeight() != h)
-        face_.Move(0, 0, float(w * TwipsPerPixelX), float(h * TwipsPerPixelY));
+    if (d->face.pixelWidth() != w || d->face.pixelHeight() != h)
+        d->face.Move(0, 0, float(w * TwipsPerPixelX), float(h * TwipsPerPixelY));
 }
 
 void SuperRuler::resizeEvent(QResizeEvent*)
@@ -226,8 +258,8 @@ void SuperRuler::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int b = borderPixels();
-    face_.takeChanged();
-    painter.drawImage(QPoint(b, b), face_.retainedImage());
+    d->face.takeChanged();
+    painter.drawImage(QPoint(b, b), d->face.retainedImage());
     if (b) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -248,7 +280,7 @@ static void react(Reaction&& reaction) noexcept
 void SuperRuler::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton)
-        scaleModeMenu_->exec(event->globalPosition().toPoint());
+        d->scaleModeMenu->exec(event->globalPosition().toPoint());
 }
 
 void SuperRuler::mouseMoveEvent(QMouseEvent* event)

@@ -1,6 +1,6 @@
 // SuperRuler: drawing the scale and the tracking line on the face.
 #include "kwpnd/error.h"
-#include "kwpnd/super_ruler.h"
+#include "super_ruler_p.h"
 
 #include <cmath>
 
@@ -18,10 +18,10 @@ bool isHalfTick(std::int64_t j, std::int64_t major, std::int32_t interval)
 
 void SuperRuler::printNumber(float x, float y, std::int32_t number)
 {
-    face_.CurrentX(x);
-    face_.CurrentY(y);
+    d->face.CurrentX(x);
+    d->face.CurrentY(y);
     // A number that is not negative keeps the sign's place as a blank.
-    face_.Print((number >= 0 ? QStringLiteral(" ") : QString()) + QString::number(number) + QLatin1Char(' '));
+    d->face.Print((number >= 0 ? QStringLiteral(" ") : QString()) + QString::number(number) + QLatin1Char(' '));
 }
 
 static std::int32_t majorNumber(std::int64_t position, std::int32_t interval, std::int32_t start)
@@ -34,26 +34,26 @@ static std::int32_t majorNumber(std::int64_t position, std::int32_t interval, st
 
 void SuperRuler::drawHorizontal(int length, float thickness)
 {
-    const std::int32_t U = majorInterval_, m = minorInterval();
+    const std::int32_t U = d->majorInterval, m = minorInterval();
     for (std::int64_t i = 0; i <= length; i += U) {
-        face_.Line(float(i), 0, float(i), thickness);
-        printNumber(float(i) + kNumberOffset, 0, majorNumber(i, U, startValue_));
+        d->face.Line(float(i), 0, float(i), thickness);
+        printNumber(float(i) + kNumberOffset, 0, majorNumber(i, U, d->startValue));
         for (std::int64_t j = i + m; m > 0 && j <= i + U - m; j += m) {
             const float from = isHalfTick(j, i, U) ? thickness / 2 : thickness - thickness / 3;
-            face_.Line(float(j), from, float(j), thickness);
+            d->face.Line(float(j), from, float(j), thickness);
         }
     }
 }
 
 void SuperRuler::drawVertical(int length, float thickness)
 {
-    const std::int32_t U = majorInterval_, m = minorInterval();
+    const std::int32_t U = d->majorInterval, m = minorInterval();
     for (std::int64_t i = 0; i <= length; i += U) {
-        face_.Line(0, float(i), thickness, float(i));
-        printNumber(0, float(i) + kNumberOffset, majorNumber(i, U, startValue_));
+        d->face.Line(0, float(i), thickness, float(i));
+        printNumber(0, float(i) + kNumberOffset, majorNumber(i, U, d->startValue));
         for (std::int64_t j = i + m; m > 0 && j <= i + U - m; j += m) {
             const float from = isHalfTick(j, i, U) ? thickness / 2 : thickness - thickness / 3;
-            face_.Line(from, float(j), thickness, float(j));
+            d->face.Line(from, float(j), thickness, float(j));
         }
     }
 }
@@ -61,26 +61,26 @@ void SuperRuler::drawVertical(int length, float thickness)
 void SuperRuler::DrawRuler()
 {
     fitFace();  // a hidden control gets its resize event only when shown
-    face_.Cls();
-    if (destroyRuler_ || majorInterval_ <= 0)
+    d->face.Cls();
+    if (d->destroyRuler || d->majorInterval <= 0)
         return;
     // The length runs over the whole control, border included; the
     // thickness is the face's inner one.
-    if (orientation_ == 0)
-        drawHorizontal(static_cast<int>(std::lrint(width() * double(TwipsPerPixelX))), face_.ScaleHeight());
-    else if (orientation_ == 1)
-        drawVertical(static_cast<int>(std::lrint(height() * double(TwipsPerPixelY))), face_.ScaleWidth());
+    if (d->orientation == 0)
+        drawHorizontal(static_cast<int>(std::lrint(width() * double(TwipsPerPixelX))), d->face.ScaleHeight());
+    else if (d->orientation == 1)
+        drawVertical(static_cast<int>(std::lrint(height() * double(TwipsPerPixelY))), d->face.ScaleWidth());
 }
 
 void SuperRuler::RenderTrackLine(float& X, float& Y)
 {
-    if (!mouseTrackingOn_)
+    if (!d->mouseTrackingOn)
         return;
     DrawRuler();
-    if (orientation_ == 0)
-        face_.Line(X, 0, X, face_.ScaleHeight());
-    else if (orientation_ == 1)
-        face_.Line(0, Y, face_.ScaleWidth(), Y);
+    if (d->orientation == 0)
+        d->face.Line(X, 0, X, d->face.ScaleHeight());
+    else if (d->orientation == 1)
+        d->face.Line(0, Y, d->face.ScaleWidth(), Y);
 }
 
 }  // namespace kwpnd

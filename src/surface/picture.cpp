@@ -16,21 +16,48 @@ const QImage& noImage()
 }
 }  // namespace
 
-Picture::Picture(QImage image) : Picture(std::move(image), nullptr) {}
+// One allocation holds the raster and the recording it was drawn from.
+struct Picture::Private {
+    QImage image;
+    std::shared_ptr<const Recording> recording;
 
-Picture::Picture(QImage image, std::shared_ptr<const Recording> recording)
+    static Picture make(QImage image, std::shared_ptr<const Recording> recording)
+    {
+        Picture p;
+        if (!image.isNull())  // a picture without an image is the empty picture
+            p.d = std::make_shared<const Private>(Private{std::move(image), std::move(recording)});
+        return p;
+    }
+    static const std::shared_ptr<const Recording>& recordingOf(const Picture& p)
+    {
+        static const std::shared_ptr<const Recording> none;
+        return p.d ? p.d->recording : none;
+    }
+};
+
+Picture pictureWithRecording(QImage image, std::shared_ptr<const Recording> recording)
 {
-    if (image.isNull())
-        return;  // a picture without an image is the empty picture
-    image_ = std::make_shared<const QImage>(std::move(image));
-    recording_ = std::move(recording);
+    return Picture::Private::make(std::move(image), std::move(recording));
 }
 
-bool Picture::isEmpty() const { return !image_; }
+const std::shared_ptr<const Recording>& recordingOf(const Picture& picture)
+{
+    return Picture::Private::recordingOf(picture);
+}
 
-const QImage& Picture::image() const { return image_ ? *image_ : noImage(); }
+Picture::Picture() = default;
+Picture::Picture(QImage image) : Picture(Private::make(std::move(image), nullptr)) {}
+Picture::Picture(const Picture& other) = default;
+Picture::Picture(Picture&& other) noexcept = default;
+Picture& Picture::operator=(const Picture& other) = default;
+Picture& Picture::operator=(Picture&& other) noexcept = default;
+Picture::~Picture() = default;
 
-QSize Picture::pixelSize() const { return image_ ? image_->size() : QSize(0, 0); }
+bool Picture::isEmpty() const { return !d; }
+
+const QImage& Picture::image() const { return d ? d->image : noImage(); }
+
+QSize Picture::pixelSize() const { return d ? d->image.size() : QSize(0, 0); }
 
 double Picture::widthTwips() const { return pixelSize().width() * kTwipsPerPixel; }
 
@@ -40,18 +67,18 @@ void Picture::draw(QPainter& painter, const QRectF& target) const
 {
     if (isEmpty() || target.isEmpty())
         return;
-    if (recording_ && !isOneToOne(painter, target, pixelSize())) {
-        recording_->replay(painter, target);
+    if (d->recording && !isOneToOne(painter, target, pixelSize())) {
+        d->recording->replay(painter, target);
         return;
     }
-    painter.drawImage(target, *image_);
+    painter.drawImage(target, d->image);
 }
 
 bool Picture::sharesImageWith(const Picture& other) const
 {
-    if (!image_ || !other.image_)
+    if (!d || !other.d)
         return false;
-    return image_ == other.image_ || image_->cacheKey() == other.image_->cacheKey();
+    return d == other.d || d->image.cacheKey() == other.d->image.cacheKey();
 }
 
 }  // namespace kwpnd

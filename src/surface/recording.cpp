@@ -121,7 +121,7 @@ void OpPainter::paint(const TextOp& op)
 void OpPainter::paint(const PictureOp& op)
 {
     const Picture& picture = op.picture;
-    if (exact_ || !picture.recording() || op.source.isEmpty()) {
+    if (exact_ || !recordingOf(picture) || op.source.isEmpty()) {
         painter_.drawImage(op.target, picture.image(), op.source);
         return;
     }
@@ -134,7 +134,7 @@ void OpPainter::paint(const PictureOp& op)
                        size.height() * ky);
     painter_.save();
     painter_.setClipRect(op.target, Qt::IntersectClip);
-    picture.recording()->replay(painter_, whole);
+    recordingOf(picture)->replay(painter_, whole);
     painter_.restore();
     current_ = -1;
 }

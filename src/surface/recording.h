@@ -171,4 +171,12 @@ private:
 // one device pixel of the painter.
 bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size);
 
+// A snapshot picture: the raster and the recording it was drawn from. A null
+// image gives the empty picture.
+Picture pictureWithRecording(QImage image, std::shared_ptr<const Recording> recording);
+
+// The recording a picture carries; null for a picture from a file or a host
+// image.
+const std::shared_ptr<const Recording>& recordingOf(const Picture& picture);
+
 }  // namespace kwpnd

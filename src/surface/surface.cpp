@@ -274,7 +274,7 @@ kwpnd::Picture Surface::Image() const
     // With the painter ended the picture shares the raster; the next drawing
     // then copies the raster before changing it, so the picture stays as is.
     d->endPainting();
-    return kwpnd::Picture(d->image, d->recording);
+    return pictureWithRecording(d->image, d->recording);
 }
 
 int Surface::pixelWidth() const { return d->pixelSize().width(); }

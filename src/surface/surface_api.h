@@ -5,5 +5,6 @@
 // and pictures of the process's own windows. Everything else here is private.
 
 #include "device_integer.h"
+#include "regular_file.h"
 #include "surface_view.h"
 #include "window_capture.h"

@@ -33,6 +33,9 @@ expect_in "${tool[0]}" '^/usr/share/bash-completion/completions/kwpnd$'
 expect_not_in "${tool[0]}" 'libKWPND10|/include/'
 [ "$(dpkg-deb -f "${library[0]}" Package)" = libkwpnd10 ] || { echo "library package misnamed"; exit 1; }
 [ "$(dpkg-deb -f "${tool[0]}" Package)" = kwpnd ] || { echo "tool package misnamed"; exit 1; }
+# The tool is a host of the library: its package needs the library's.
+grep -qE "(^|, )libkwpnd10 \(= $version\)" <<<"$(dpkg-deb -f "${tool[0]}" Depends)" ||
+    { echo "the tool package does not depend on libkwpnd10: $(dpkg-deb -f "${tool[0]}" Depends)"; exit 1; }
 
 root=$work/root
 dpkg-deb -x "${library[0]}" "$root"

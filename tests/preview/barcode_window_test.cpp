@@ -71,7 +71,7 @@ protected:
     }
     void TearDown() override { component.reset(); }
 
-    frmKWPNDPreviewA& window() { return component->window(); }
+    frmKWPNDPreviewA& window() { return windowOf(*component); }
     PreviewForm& form() { return window().form(); }
     QAction* item(const char* name) { return form().mnuBarcodeSheetMenu->findChild<QAction*>(QLatin1String(name)); }
     QString dataValue(const char* key) { return window().driver().ReadDataValue(kSection, QLatin1String(key)); }

@@ -47,8 +47,8 @@ protected:
         ASSERT_TRUE(dialogs->shown().empty());
     }
 
-    frmKWPNDPreviewA& window() { return c->window(); }
-    Surface& canvas() { return c->window().CerPrvC(); }
+    frmKWPNDPreviewA& window() { return windowOf(*c); }
+    Surface& canvas() { return windowOf(*c).CerPrvC(); }
     static QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
     QTemporaryDir dir;
@@ -134,7 +134,7 @@ TEST_F(OutputCommands, SettingsShowsTheLayoutPathThenOpensTheEditor)
     auto fresh = clsKWPNDPreviewA::create();
     fresh->SettingFile(layout);
     fresh->InitialiseForm();
-    fresh->window().PreviewSettings();
+    windowOf(*fresh).PreviewSettings();
     ASSERT_EQ(dialogs->shown().size(), 2u);
     EXPECT_EQ(dialogs->shown()[0].text, QString());
 }

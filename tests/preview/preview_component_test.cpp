@@ -3,6 +3,7 @@
 
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
+#include "preview_form.h"
 #include "preview_window.h"
 #include "support/test_support.h"
 
@@ -77,11 +78,11 @@ TEST_F(PreviewComponent, PreviewGenerateCopiesASnapshotOfThePaths)
     c->PreviewGenerate(true);
     const QString other = writeFile(dir, QStringLiteral("other.ini"), "");
     c->SettingFile(other);
-    EXPECT_EQ(c->window().msSettingFile, layout);
-    EXPECT_EQ(c->window().msDataFile, data);
-    EXPECT_TRUE(c->window().mbPreviewGenerate);
+    EXPECT_EQ(windowOf(*c).msSettingFile, layout);
+    EXPECT_EQ(windowOf(*c).msDataFile, data);
+    EXPECT_TRUE(windowOf(*c).mbPreviewGenerate);
     c->PreviewGenerate(false);
-    EXPECT_TRUE(c->window().mbPreviewGenerate);
+    EXPECT_TRUE(windowOf(*c).mbPreviewGenerate);
 }
 
 TEST_F(PreviewComponent, InitialiseFormScalesAndSizesTheCanvas)
@@ -90,20 +91,20 @@ TEST_F(PreviewComponent, InitialiseFormScalesAndSizesTheCanvas)
     c->SettingFile(layout);
     c->PreviewGenerate(true);
     c->InitialiseForm();
-    Surface& canvas = c->window().CerPrvC();
+    Surface& canvas = windowOf(*c).CerPrvC();
     EXPECT_EQ(canvas.ScaleMode(), smUser);
     EXPECT_FLOAT_EQ(canvas.ScaleWidth(), 22);
     EXPECT_FLOAT_EQ(canvas.ScaleHeight(), 31);
     EXPECT_EQ(canvas.pixelWidth(), 200);
     EXPECT_EQ(canvas.pixelHeight(), 300);
-    EXPECT_EQ(c->PreviewForm().get(), &c->window());
-    EXPECT_EQ(c->window().caption(), QStringLiteral("Test page"));
+    EXPECT_EQ(c->PreviewForm(), static_cast<QWidget*>(&windowOf(*c).form()));
+    EXPECT_EQ(windowOf(*c).caption(), QStringLiteral("Test page"));
 
     auto mm = clsKWPNDPreviewA::create();
     mm->SettingFile(layout);
     mm->ScaleMode(smMilimeter);
     mm->InitialiseForm();
-    Surface& metric = mm->window().CerPrvC();
+    Surface& metric = windowOf(*mm).CerPrvC();
     EXPECT_EQ(metric.ScaleMode(), smMilimeter);
     EXPECT_NEAR(metric.ScaleWidth(), 3000 / 56.6929, 0.01);
 }
@@ -113,7 +114,7 @@ TEST_F(PreviewComponent, InitialiseFormWithZeroExtentsTakesThePrinterPage)
     auto c = clsKWPNDPreviewA::create();
     c->SettingFile(layout);
     c->InitialiseForm(0, 0);
-    Surface& canvas = c->window().CerPrvC();
+    Surface& canvas = windowOf(*c).CerPrvC();
     // No printer here: A4 in twips.
     EXPECT_NEAR(canvas.ScaleHeight(), 16838, 2);
     EXPECT_NEAR(canvas.ScaleWidth(), 11906, 2);
@@ -126,7 +127,7 @@ TEST_F(PreviewComponent, InitialiseFormFailures)
     c->SettingFile(bare);
     EXPECT_EQ(errorOf([&] { c->InitialiseForm(); }), 13);
     // Steps up to the failing one are done: the height is set.
-    EXPECT_EQ(c->window().CerPrvC().pixelHeight(), 300);
+    EXPECT_EQ(windowOf(*c).CerPrvC().pixelHeight(), 300);
 
     c->SettingFile(layout);
     c->DestroyObj();
@@ -140,9 +141,9 @@ TEST_F(PreviewComponent, GenerateAndSaveABitmap)
     c->DataFile(data);
     c->PreviewGenerate(true);
     c->InitialiseForm();
-    EXPECT_TRUE(inkBounds(c->window().CerPrvC().retainedImage()).isNull());  // load's page was erased
+    EXPECT_TRUE(inkBounds(windowOf(*c).CerPrvC().retainedImage()).isNull());  // load's page was erased
     c->Generate();
-    const QRect ink = inkBounds(c->window().CerPrvC().retainedImage());
+    const QRect ink = inkBounds(windowOf(*c).CerPrvC().retainedImage());
     ASSERT_FALSE(ink.isNull());
     EXPECT_NEAR(ink.left(), 2 * 200 / 22, 2);
 
@@ -152,11 +153,11 @@ TEST_F(PreviewComponent, GenerateAndSaveABitmap)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.read(2), QByteArray("BM"));
     EXPECT_EQ(LoadPicture(out).image().convertToFormat(QImage::Format_RGB32),
-              c->window().CerPrvC().retainedImage().convertToFormat(QImage::Format_RGB32));
+              windowOf(*c).CerPrvC().retainedImage().convertToFormat(QImage::Format_RGB32));
 
     EXPECT_NE(errorOf([&] { c->Save(dir.filePath(QStringLiteral("no/such/folder/page.bmp"))); }), 0);
     c->Clear();
-    EXPECT_TRUE(inkBounds(c->window().CerPrvC().retainedImage()).isNull());
+    EXPECT_TRUE(inkBounds(windowOf(*c).CerPrvC().retainedImage()).isNull());
     EXPECT_TRUE(dialogs->shown().empty());
 }
 
@@ -179,7 +180,7 @@ TEST_F(PreviewComponent, PagesRegisterSnapshotsAndWarnFromThe36th)
     // A registered page does not change when the canvas is drawn on later.
     const Picture before = pictureOf(c->Pages()->Item(1));
     const QImage copy = before.image().copy();
-    c->window().CerPrvC().Line(0, 0, 22, 31, 0, LineMode::FilledBox);
+    windowOf(*c).CerPrvC().Line(0, 0, 22, 31, 0, LineMode::FilledBox);
     EXPECT_EQ(pictureOf(c->Pages()->Item(1)).image(), copy);
 }
 
@@ -190,8 +191,8 @@ TEST_F(PreviewComponent, WindowReadsTheNewestComponent)
     auto newer = clsKWPNDPreviewA::create();
     newer->Watermark(QStringLiteral("NEW"));
     newer->AddToStrings(QStringLiteral("from newer"), QStringLiteral("k"));
-    EXPECT_EQ(older->window().watermark(), QStringLiteral("NEW"));
-    EXPECT_EQ(older->window().registeredString(QStringLiteral("K")), QStringLiteral("from newer"));
+    EXPECT_EQ(windowOf(*older).watermark(), QStringLiteral("NEW"));
+    EXPECT_EQ(windowOf(*older).registeredString(QStringLiteral("K")), QStringLiteral("from newer"));
 }
 
 TEST_F(PreviewComponent, FieldSelectReachesTheHandlerByReference)
@@ -210,7 +211,7 @@ TEST_F(PreviewComponent, CommandMethodsReachTheWindow)
     c->SettingFile(layout);
     c->PrintNow();  // no "Printer" section: the direct print makes no copy
     c->GoToPageFirst();
-    EXPECT_EQ(c->window().CerPrvC().Tag(), QString());
+    EXPECT_EQ(windowOf(*c).CerPrvC().Tag(), QString());
     c->Email();
     ASSERT_EQ(dialogs->shown().size(), 2u);
     EXPECT_EQ(dialogs->shown()[0].text, QStringLiteral("print direct"));

@@ -84,7 +84,7 @@ bool hasInk(Surface& canvas) { return !inkBounds(canvas.retainedImage()).isNull(
 TEST_F(PreviewWindow, PartsSitAtTheirDesignPlaces)
 {
     auto c = component();
-    PreviewForm& f = c->window().form();
+    PreviewForm& f = windowOf(*c).form();
     struct Part {
         QWidget* widget;
         QRect pixels;
@@ -109,7 +109,7 @@ TEST_F(PreviewWindow, PartsSitAtTheirDesignPlaces)
     EXPECT_EQ(f.cmdPages[3]->text(), QStringLiteral(">>"));
     EXPECT_EQ(f.lblPage->text(), QStringLiteral("Page"));
     EXPECT_EQ(f.mnuPopUpPreviewMenu->title(), QStringLiteral("&Preview Menu"));
-    EXPECT_EQ(c->window().caption(), QStringLiteral("Invoice 7"));
+    EXPECT_EQ(windowOf(*c).caption(), QStringLiteral("Invoice 7"));
 }
 
 TEST_F(PreviewWindow, LoadRunsItsStepsInOrder)
@@ -123,7 +123,7 @@ TEST_F(PreviewWindow, LoadRunsItsStepsInOrder)
     writeFile(dir, QStringLiteral("data.ini"), "[Total]\nData=abc\n");
     auto c = component(false);
     c->Paging(false);
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     QString captionAtReport;
     int scrollMaxAtReport = -1;
     bool pagingBarShownAtReport = false;
@@ -160,7 +160,7 @@ TEST_F(PreviewWindow, PagingAndRulersFollowTheComponentAtLoad)
     c->Paging(true);
     c->Rulers(true);
     c->InitialiseForm();
-    PreviewForm& f = c->window().form();
+    PreviewForm& f = windowOf(*c).form();
     EXPECT_FALSE(f.picPaging->isHidden());
     EXPECT_TRUE(f.menuItem(QStringLiteral("mnuPopUpGotoPage"))->isVisible());
     EXPECT_FALSE(f.SuperRuler1->isHidden());
@@ -174,7 +174,7 @@ TEST_F(PreviewWindow, PagingAndRulersFollowTheComponentAtLoad)
     QStringList notices;
     for (SuperRuler* r : {f.SuperRuler1, f.SuperRuler2})
         QObject::connect(r, &SuperRuler::propertyChanged, [&](const QString& n) { notices << n; });
-    c->window().unload();
+    windowOf(*c).unload();
     EXPECT_EQ(notices, (QStringList{"MouseTrackingOn", "MouseTrackingOn"}));
 }
 
@@ -182,14 +182,14 @@ TEST_F(PreviewWindow, CaptionIsEmptyWithoutATitle)
 {
     writeFile(dir, QStringLiteral("layout.ini"), "[PreviewWindow]\nHeight=4500\nWidth=3000\n");
     auto c = component();
-    EXPECT_EQ(c->window().caption(), QString());
+    EXPECT_EQ(windowOf(*c).caption(), QString());
 }
 
 TEST_F(PreviewWindow, UnloadKeepsTheMembersAndTheNextTouchLoadsAgain)
 {
     auto c = component();
     c->Generate();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     ASSERT_TRUE(hasInk(w.CerPrvC()));
     c->ShowUI(nullptr, false);
     ASSERT_TRUE(w.form().isVisible());
@@ -210,24 +210,24 @@ TEST_F(PreviewWindow, ShowUIModalReturnsWhenTheWindowCloses)
     auto c = component();
     bool sawModalWindow = false;
     QTimer::singleShot(0, [&] {
-        PreviewForm& f = c->window().form();
+        PreviewForm& f = windowOf(*c).form();
         sawModalWindow = f.isVisible() && f.windowModality() == Qt::ApplicationModal;
         f.close();
     });
     c->ShowUI(nullptr);
     EXPECT_TRUE(sawModalWindow);
-    EXPECT_FALSE(c->window().isLoaded());
+    EXPECT_FALSE(windowOf(*c).isLoaded());
 
     // The Exit menu item unloads the window too.
-    QTimer::singleShot(0, [&] { c->window().form().menuItem(QStringLiteral("mnuPopUpExit"))->trigger(); });
+    QTimer::singleShot(0, [&] { windowOf(*c).form().menuItem(QStringLiteral("mnuPopUpExit"))->trigger(); });
     c->ShowUI(nullptr, true);
-    EXPECT_FALSE(c->window().isLoaded());
+    EXPECT_FALSE(windowOf(*c).isLoaded());
 }
 
 TEST_F(PreviewWindow, BackgroundIsAYellowToBlackGradient)
 {
     auto c = component();
-    const QImage shot = c->window().form().grab().toImage();
+    const QImage shot = windowOf(*c).form().grab().toImage();
     const QColor top = shot.pixelColor(3, 2), middle = shot.pixelColor(3, 360), bottom = shot.pixelColor(3, 717);
     EXPECT_GT(top.red(), 240);
     EXPECT_GT(top.green(), 240);
@@ -241,10 +241,10 @@ TEST_F(PreviewWindow, BackgroundIsAYellowToBlackGradient)
 TEST_F(PreviewWindow, LoadFailsOnACanvasBeyondTheScrollRange)
 {
     auto c = component(false);
-    c->window().canvasDesignSize(QSizeF(40000, 9128));
+    windowOf(*c).canvasDesignSize(QSizeF(40000, 9128));
     EXPECT_EQ(errorOf([&] { c->InitialiseForm(); }), 6);  // reported to whoever touched the window
-    EXPECT_FALSE(c->window().isLoaded());
-    c->window().canvasDesignSize(QSizeF(12529, 9128));
+    EXPECT_FALSE(windowOf(*c).isLoaded());
+    windowOf(*c).canvasDesignSize(QSizeF(12529, 9128));
     EXPECT_NO_THROW(c->InitialiseForm());
 }
 
@@ -261,19 +261,19 @@ protected:
             const QString file = writeFile(dir, QStringLiteral("page%1.ini").arg(i + 1), "[PreviewWindow]\n");
             layouts << file;
             c->SettingFile(file);
-            Surface& canvas = c->window().CerPrvC();
+            Surface& canvas = windowOf(*c).CerPrvC();
             canvas.Cls();
             canvas.Line(float(i), 0, float(i) + 0.5f, 1, 0, LineMode::FilledBox);
             c->AddToPages(keys[i]);
         }
-        c->window().CerPrvC().Cls();
+        windowOf(*c).CerPrvC().Cls();
         return c;
     }
 
-    static QString readout(clsKWPNDPreviewA& c) { return c.window().form().lblPage->text(); }
+    static QString readout(clsKWPNDPreviewA& c) { return windowOf(c).form().lblPage->text(); }
     static int shownPage(clsKWPNDPreviewA& c)
     {
-        const Picture shown = c.window().CerPrvC().Picture();
+        const Picture shown = windowOf(c).CerPrvC().Picture();
         for (int i = 1; i <= c.Pages()->Count(); ++i)
             if (shown.sharesImageWith(pictureOf(c.Pages()->Item(i))))
                 return i;
@@ -286,10 +286,10 @@ protected:
 TEST_F(Paging, WithoutPages)
 {
     auto c = withPages({});
-    c->window().CerPrvC().Line(0, 0, 5, 5, 0, LineMode::FilledBox);
+    windowOf(*c).CerPrvC().Line(0, 0, 5, 5, 0, LineMode::FilledBox);
     c->GoToPageFirst();
     EXPECT_EQ(readout(*c), QStringLiteral("1 of 0"));
-    EXPECT_FALSE(hasInk(c->window().CerPrvC()));
+    EXPECT_FALSE(hasInk(windowOf(*c).CerPrvC()));
     c->GoToPageLast();
     EXPECT_EQ(readout(*c), QStringLiteral("0 of 0"));
     c->GoToPageNext();  // 0 < 0 fails: nothing at all
@@ -299,7 +299,7 @@ TEST_F(Paging, WithoutPages)
 TEST_F(Paging, ThroughThreePages)
 {
     auto c = withPages({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     const QString generatedFrom = w.CerPrvC().Tag();  // generation names its layout there
     struct Step {
         void (clsKWPNDPreviewA::*go)();
@@ -332,17 +332,17 @@ TEST_F(Paging, KeysOtherThanPageNumbersLeaveTheTagEmpty)
 {
     auto c = withPages({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     c->GoToPageFirst();
-    EXPECT_EQ(c->window().CerPrvC().Tag(), layouts[0]);
+    EXPECT_EQ(windowOf(*c).CerPrvC().Tag(), layouts[0]);
     c->GoToPageNext();
     EXPECT_EQ(shownPage(*c), 2);
-    EXPECT_EQ(c->window().CerPrvC().Tag(), QString());
+    EXPECT_EQ(windowOf(*c).CerPrvC().Tag(), QString());
     EXPECT_EQ(readout(*c), QStringLiteral("2 of 3"));
 }
 
 TEST_F(Paging, ButtonsAndTheGoToPageMenu)
 {
     auto c = withPages({QStringLiteral("1"), QStringLiteral("2")});
-    PreviewForm& f = c->window().form();
+    PreviewForm& f = windowOf(*c).form();
     QTest::mouseClick(f.cmdPages[3], Qt::LeftButton);
     EXPECT_EQ(readout(*c), QStringLiteral("2 of 2"));
     QTest::mouseClick(f.cmdPages[1], Qt::LeftButton);
@@ -354,7 +354,7 @@ TEST_F(Paging, ButtonsAndTheGoToPageMenu)
     f.menuItem(QStringLiteral("mnuPopUpGotoPageLast"))->trigger();
     f.menuItem(QStringLiteral("mnuPopUpGotoPagePrevious"))->trigger();
     EXPECT_EQ(readout(*c), QStringLiteral("1 of 2"));
-    c->window().cmdPages_Click(7);  // any other index: the readout only
+    windowOf(*c).cmdPages_Click(7);  // any other index: the readout only
     EXPECT_EQ(readout(*c), QStringLiteral("1 of 2"));
 }
 
@@ -366,7 +366,7 @@ protected:
     std::shared_ptr<clsKWPNDPreviewA> twipsWindow()
     {
         auto c = component(false);
-        c->window().CerPrvC();
+        windowOf(*c).CerPrvC();
         return c;
     }
 
@@ -381,7 +381,7 @@ protected:
 TEST_F(Zoom, ShortPressGivesOneStepAboutTheCentre)
 {
     auto c = twipsWindow();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     PreviewForm& f = w.form();
     const QRectF before = w.image1Rect();
     EXPECT_EQ(before, QRectF(0, 0, 835 * 15, 609 * 15));  // covers the canvas
@@ -406,7 +406,7 @@ TEST_F(Zoom, ShortPressGivesOneStepAboutTheCentre)
 TEST_F(Zoom, HoldingZoomsOneStepPerTurnUntilReleased)
 {
     auto c = twipsWindow();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     const double start = w.image1Rect().width();
     press(w.form(), 0, 300);
     const double steps = std::log(w.image1Rect().width() / start) / std::log(1.05);
@@ -417,7 +417,7 @@ TEST_F(Zoom, HoldingZoomsOneStepPerTurnUntilReleased)
 TEST_F(Zoom, ShrinkStopsAtTwentyFiveUnits)
 {
     auto c = component();  // InitialiseForm: 22 × 31 units
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     const QRectF before = w.image1Rect();
     EXPECT_NEAR(before.width(), 22, 0.01);
     press(w.form(), 1, 500);  // returns at once, without waiting for the release
@@ -452,7 +452,7 @@ bool zoomEndsWithoutRelease(frmKWPNDPreviewA& w, const std::function<void()>& me
 TEST_F(Zoom, ALostReleaseEndsTheLoop)
 {
     auto c = twipsWindow();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     PreviewForm& f = w.form();
     c->ShowUI(nullptr, false);
     f.activateWindow();
@@ -493,7 +493,7 @@ TEST_F(PreviewWindow, ScrollRangesFollowThePageSize)
                        "[PreviewWindow]\nHeight=23811\nWidth=16838\n"
                        "[Hello]\nEnabled=1\nXLeft=2\nYTop=1\nFontSize=12\n");
     auto c = component();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     PreviewForm& f = w.form();
     EXPECT_EQ(f.VScroll1->maximum(), 23811);
     EXPECT_EQ(f.HScroll1->maximum(), 16838);
@@ -521,7 +521,7 @@ TEST_F(PreviewWindow, ScrollRangesFollowThePageSize)
 TEST_F(PreviewWindow, ScrollBarsMoveCanvasZoomViewAndRulers)
 {
     auto c = component(false);
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     PreviewForm& f = w.form();
     f.HScroll1->setValue(301);
     f.VScroll1->setValue(151);
@@ -543,7 +543,7 @@ TEST_F(PreviewWindow, ScrollBarsMoveCanvasZoomViewAndRulers)
 TEST_F(PreviewWindow, Keys)
 {
     auto c = component();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     PreviewForm& f = w.form();
     QWidget* target = f.HScroll1;  // the window sees keys before any part
 
@@ -570,7 +570,7 @@ TEST_F(PreviewWindow, Keys)
 TEST_F(PreviewWindow, PreviewMenuItems)
 {
     auto c = component();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     PreviewForm& f = w.form();
     auto item = [&](const char* name) { return f.menuItem(QLatin1String(name)); };
     QStringList captions;
@@ -622,7 +622,7 @@ TEST_F(PreviewWindow, PreviewMenuItems)
 TEST_F(PreviewWindow, RightClickOnTheCanvasOpensTheMenuUnlessAdjusting)
 {
     auto c = component();
-    frmKWPNDPreviewA& w = c->window();
+    frmKWPNDPreviewA& w = windowOf(*c);
     c->ShowUI(nullptr, false);
     QWidget* opened = nullptr;
     auto closeOpenMenu = [&] {

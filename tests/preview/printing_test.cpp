@@ -109,7 +109,7 @@ CupsQueue* Printing::queue_ = nullptr;
 TEST_F(Printing, WithoutAPrinterSectionNothingIsPrinted)
 {
     auto c = page("");
-    c->window().PreviewPrintDirect();
+    windowOf(*c).PreviewPrintDirect();
     EXPECT_EQ(shown(), (QStringList{"0|print direct"}));
     dialogs->clearShown();
     c->PrintNow();  // no print dialog either
@@ -119,7 +119,7 @@ TEST_F(Printing, WithoutAPrinterSectionNothingIsPrinted)
 TEST_F(Printing, NoPrinterIsAPrinterErrorShownByTheCommand)
 {
     auto c = page("[Printer]\ncopies=2\ncopytitle1=Customer copy\ncopytitle2=File copy\n");
-    EXPECT_NO_THROW(c->window().PreviewPrintDirect());
+    EXPECT_NO_THROW(windowOf(*c).PreviewPrintDirect());
     const QString app = Dialogs::defaultCaption();
     ASSERT_EQ(shown().size(), 3);
     EXPECT_EQ(shown()[0], QStringLiteral("2|print direct"));
@@ -137,13 +137,13 @@ TEST_F(Printing, ThousandCopiesHeadlessNeverBlock)
     c->PrintNow();                 // never waits for an answer: the test simply ends
     ASSERT_EQ(shown().size(), 3);  // print direct, the first title, the printer error
     EXPECT_EQ(shown()[0], QStringLiteral("1000|print direct"));
-    EXPECT_EQ(c->window().printCopies(), 1000);
+    EXPECT_EQ(windowOf(*c).printCopies(), 1000);
 }
 
 TEST_F(Printing, CopiesBeyondSixteenBitsOverflow)
 {
     auto c = page("[Printer]\ncopies=40000\n");
-    EXPECT_EQ(errorOf([&] { c->window().PreviewPrintDirect(); }), 6);  // before its own handling
+    EXPECT_EQ(errorOf([&] { windowOf(*c).PreviewPrintDirect(); }), 6);  // before its own handling
     EXPECT_NO_THROW(c->PrintNow());                                    // PreviewPrint ends silently
     EXPECT_TRUE(shown().isEmpty());
 
@@ -177,7 +177,7 @@ TEST_F(Printing, AfterGenerationCopiesToTheClipboard)
     QGuiApplication::clipboard()->clear();
     c->Generate();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              c->window().CerPrvC().retainedImage().convertToFormat(QImage::Format_RGB32));
+              windowOf(*c).CerPrvC().retainedImage().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(Printing, PrintToFileInTheDialogWritesThePdfThere)
@@ -188,11 +188,11 @@ TEST_F(Printing, PrintToFileInTheDialogWritesThePdfThere)
     auto c = page("[Printer]\ncopies=1\nShowDialog=1\n");
     c->PrintNow();
     EXPECT_EQ(shown(), (QStringList{"Print From Preview|", "1|print direct", Dialogs::defaultCaption() + "|"}));
-    EXPECT_EQ(c->window().chosenOutput().pdfFile, pdf);
+    EXPECT_EQ(windowOf(*c).chosenOutput().pdfFile, pdf);
     ASSERT_TRUE(QFileInfo(pdf).isFile());
     const QImage printed = pdfPage(pdf, 96);
     ASSERT_FALSE(printed.isNull());
-    const QRect expected = inkBounds(c->window().CerPrvC().retainedImage());
+    const QRect expected = inkBounds(windowOf(*c).CerPrvC().retainedImage());
     const QRect ink = inkBounds(printed);
     EXPECT_NEAR(ink.left(), expected.left(), 2);
     EXPECT_NEAR(ink.top(), expected.top(), 2);
@@ -220,7 +220,7 @@ TEST_F(Printing, EachCopyIsAJobOfItsOwnAtPhysicalSize)
     REQUIRE_QUEUE();
     const int before = queue_->jobs().size();
     auto c = page("[Printer]\ncopies=2\ncopytitle1=Customer copy\ncopytitle2=File copy\n");
-    c->window().PreviewPrintDirect();
+    windowOf(*c).PreviewPrintDirect();
     const QString app = Dialogs::defaultCaption();
     EXPECT_EQ(shown(), (QStringList{"2|print direct", app + "|Customer copy", app + "|File copy"}));
 
@@ -237,7 +237,7 @@ TEST_F(Printing, EachCopyIsAJobOfItsOwnAtPhysicalSize)
         EXPECT_FALSE(pdfFonts(pdf).isEmpty()) << pdf.toStdString();
         const QImage printed = pdfPage(pdf, 96);
         ASSERT_EQ(printed.size(), QSize(794, 1123));
-        const QRect expected = inkBounds(c->window().CerPrvC().retainedImage());
+        const QRect expected = inkBounds(windowOf(*c).CerPrvC().retainedImage());
         const QRect ink = inkBounds(printed);
         EXPECT_NEAR(ink.left(), expected.left(), 2);
         EXPECT_NEAR(ink.top(), expected.top(), 2);
@@ -252,7 +252,7 @@ TEST_F(Printing, ThePrinterChosenInTheDialogPrints)
     const int before = queue_->jobs().size();
     auto c = page("[Printer]\ncopies=1\nShowDialog=1\n");
     c->PrintNow();
-    EXPECT_EQ(c->window().chosenPrinter(), queue_->printer());
+    EXPECT_EQ(windowOf(*c).chosenPrinter(), queue_->printer());
     EXPECT_EQ(shown().first(), QStringLiteral("Print From Preview|"));
     EXPECT_EQ(queue_->waitForJobs(before + 1).size(), before + 1);
 }
@@ -262,7 +262,7 @@ TEST_F(Printing, AStoppedPrinterIsAPrinterError)
     REQUIRE_QUEUE();
     ASSERT_EQ(queue_->run(QStringLiteral("cupsdisable"), {queue_->printer()}), 0);
     auto c = page("[Printer]\ncopies=1\n");
-    c->window().PreviewPrintDirect();
+    windowOf(*c).PreviewPrintDirect();
     queue_->run(QStringLiteral("cupsenable"), {queue_->printer()});
     ASSERT_EQ(dialogs->shown().size(), 3u);
     EXPECT_EQ(dialogs->shown()[2].caption, QStringLiteral("482"));
@@ -288,7 +288,7 @@ TEST_F(Printing, AQueueThatTakesNoJobIsAPrinterError)
         const int before = queue_->jobs().size();
         ASSERT_EQ(queue_->run(QLatin1String(k.tool), k.refuse), 0) << k.tool;
         auto c = page("[Printer]\ncopies=1\n");
-        c->window().PreviewPrintDirect();
+        windowOf(*c).PreviewPrintDirect();
         const QString restoreTool =
             QLatin1String(k.tool) == QLatin1String("cupsreject") ? QStringLiteral("cupsaccept") : QLatin1String(k.tool);
         ASSERT_EQ(queue_->run(restoreTool, k.restore), 0) << k.tool;

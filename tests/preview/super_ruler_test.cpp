@@ -29,7 +29,7 @@ Scale scaleOf(const SuperRuler& ruler)
 {
     Scale s;
     const Picture face = ruler.face().Image();
-    face.recording()->ops().forEach([&](const DrawOp& op) {
+    recordingOf(face)->ops().forEach([&](const DrawOp& op) {
         if (const auto* seg = std::get_if<SegmentOp>(&op)) {
             const QLineF l = seg->line;
             const bool horizontal = ruler.Orientation() == 0;

@@ -58,7 +58,7 @@ TEST(Snapshot, LaterDrawingNeverChangesATakenPicture)
     s->BackColor(0x00FF00);
     EXPECT_EQ(first.image(), copy);
     EXPECT_FALSE(first.sharesImageWith(s->Image()));
-    EXPECT_EQ(first.recording()->ops().size(), 1u);
+    EXPECT_EQ(recordingOf(first)->ops().size(), 1u);
     EXPECT_EQ(first.pixelSize(), QSize(20, 20));
     EXPECT_DOUBLE_EQ(first.widthTwips(), 300);
 }
@@ -73,7 +73,7 @@ TEST(Snapshot, ImageShowsBackgroundAndDrawingAndCarriesTheRecording)
     const Picture picture = s->Image();
     EXPECT_EQ(picture.image().pixel(5, 3) & 0xFFFFFF, kBlack);
     EXPECT_EQ(picture.image().pixel(9, 3) & 0xFFFFFF, 0xFF0000u);
-    ASSERT_TRUE(picture.recording());
+    ASSERT_TRUE(recordingOf(picture));
 }
 
 TEST(Replay, OneToOneGivesTheRasterBack)
