@@ -16,6 +16,17 @@ namespace kwpnd {
 
 namespace {
 const QString kPreviewSection = QStringLiteral("Preview");
+
+// The INI name of a key the walk reads from every field, prepared once: a
+// page of 255 fields reads thousands of keys.
+const IniName& iniKey(const char* name)
+{
+    static QHash<const char*, IniName> names;
+    auto found = names.find(name);
+    if (found == names.end())
+        found = names.insert(name, IniName(QLatin1String(name)));
+    return *found;
+}
 }  // namespace
 
 GenerationDriver::GenerationDriver(GenerationHost& host) : host_(host) {}
@@ -82,6 +93,8 @@ void GenerationDriver::PreviewGenerate()
 {
     Surface& canvas = host_.canvas();
     IniFileHandler& ini = host_.readingHandler();
+    // Each file is checked on disk once in the walk, not at every key.
+    const IniLookupPass pass;
     step([&] { host_.ClearAdjusters(); });
     step([&] { BeforePreviewGenerate(); });
 
@@ -107,7 +120,7 @@ void GenerationDriver::generateSection(const QString& name, int index)
 {
     IniFileHandler& ini = host_.readingHandler();
     auto readKey = [&](const char* key) {
-        ini.Key(QLatin1String(key));
+        ini.Key(iniKey(key));
         return ini.Value();
     };
 
@@ -142,7 +155,7 @@ void GenerationDriver::readFieldKeys()
     IniFileHandler& ini = host_.readingHandler();
     for (const FieldKey& key : fieldKeys()) {
         step([&] {
-            ini.Key(QLatin1String(key.name));
+            ini.Key(iniKey(key.name));
             const QString text = ini.Value();
             if (!text.isEmpty())
                 key.store(record_, text);

@@ -62,8 +62,9 @@ void IniFileHandler::Path(const QString& fullPath)
         existed = resolved.existed;
     }
     if (next != file_) {
-        section_ = IniName();
+        section_ = QString();
         key_ = IniName();
+        sectionSerial_ = 0;
     }
     path_ = fullPath;
     file_ = std::move(next);
@@ -74,35 +75,67 @@ QString IniFileHandler::Path() const { return path_; }
 
 void IniFileHandler::section(const QString& name)
 {
-    if (name != section_.text())
-        section_ = IniName(name);
+    if (name.constData() == section_.constData() && name.size() == section_.size())
+        return;
+    if (name != section_) {
+        section_ = name;
+        sectionSerial_ = 0;
+    }
 }
 
-QString IniFileHandler::section() const { return section_.text(); }
+QString IniFileHandler::section() const { return section_; }
 
 void IniFileHandler::Key(const QString& name)
 {
-    if (name != key_.text())
-        key_ = IniName(name);
+    if (name == key_.text())
+        return;
+    for (const IniName& recent : recentKeys_) {
+        if (recent.text() == name && !recent.text().isNull()) {
+            key_ = recent;
+            return;
+        }
+    }
+    key_ = IniName(name);
+    recentKeys_[nextRecent_++ % recentKeys_.size()] = key_;
+}
+
+void IniFileHandler::Key(const IniName& name)
+{
+    if (name.folded().constData() != key_.folded().constData() || name.text() != key_.text())
+        key_ = name;
 }
 
 QString IniFileHandler::Key() const { return key_.text(); }
 
 IniFile* IniFileHandler::file() const
 {
-    if (file_ && !fileExisted_) {
+    const std::uint64_t pass = currentIniPass();
+    if (file_ && !fileExisted_ && (pass == 0 || pass != resolvedInPass_)) {
         const ResolvedIniPath resolved = resolveIniPath(path_);
         if (resolved.path != file_->path())
             file_ = sharedIniFile(resolved.path);
         fileExisted_ = resolved.existed;
+        resolvedInPass_ = pass;
     }
     return file_.get();
+}
+
+int IniFileHandler::sectionIndex(const IniDocument& document) const
+{
+    if (sectionSerial_ != document.serial()) {
+        sectionAt_ = document.sectionIndex(section_);
+        sectionSerial_ = document.serial();
+    }
+    return sectionAt_;
 }
 
 QString IniFileHandler::Value() const
 {
     IniFile* f = file();
-    return f ? f->document().value(section_, key_) : QString();
+    if (!f)
+        return {};
+    const IniDocument& document = f->document();
+    return document.value(sectionIndex(document), key_);
 }
 
 void IniFileHandler::Value(const QString& text)
@@ -110,8 +143,8 @@ void IniFileHandler::Value(const QString& text)
     IniFile* f = file();
     if (!f)
         throw Error(ErrorNumber::PathFileAccess, QStringLiteral("No INI file is named"));
-    checkWrite(section_.text(), key_.text(), text);
-    f->setValue(section_, key_, text);
+    checkWrite(section_, key_.text(), text);
+    f->setValue(IniName(section_), key_, text);
 }
 
 void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& count) const
@@ -124,7 +157,12 @@ void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& coun
 void IniFileHandler::EnumerateCurrentSection(QStringList& names, std::int32_t& count) const
 {
     IniFile* f = file();
-    names = f ? f->document().keyNames(section_) : QStringList();
+    if (!f) {
+        names = QStringList();
+    } else {
+        const IniDocument& document = f->document();
+        names = document.keyNames(sectionIndex(document));
+    }
     count = static_cast<std::int32_t>(names.size());
 }
 
