@@ -21,7 +21,10 @@ std::uint32_t foldedHash(QStringView name)
     return hash;
 }
 
-bool sameName(QStringView a, QStringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && (a == b || a.compare(b, Qt::CaseInsensitive) == 0);
+}
 
 std::uint64_t nextSerial()
 {

@@ -63,7 +63,7 @@ void IniFileHandler::Path(const QString& fullPath)
     }
     if (next != file_) {
         section_ = QString();
-        key_ = IniName();
+        key_ = -1;
         sectionSerial_ = 0;
     }
     path_ = fullPath;
@@ -85,27 +85,51 @@ void IniFileHandler::section(const QString& name)
 
 QString IniFileHandler::section() const { return section_; }
 
+const IniName& IniFileHandler::currentKey() const
+{
+    static const IniName none;
+    return key_ < 0 ? none : keys_[key_];
+}
+
+int IniFileHandler::rememberKey(const IniName& name)
+{
+    if (keyCount_ < kKeys) {
+        keys_[keyCount_] = name;
+        return keyCount_++;
+    }
+    const int slot = nextKey_;
+    keys_[slot] = name;
+    nextKey_ = (nextKey_ + 1) % kKeys;
+    return slot;
+}
+
 void IniFileHandler::Key(const QString& name)
 {
-    if (name == key_.text())
+    if (key_ >= 0 && keys_[key_].text() == name)
         return;
-    for (const IniName& recent : recentKeys_) {
-        if (recent.text() == name && !recent.text().isNull()) {
-            key_ = recent;
+    for (int i = 0; i < keyCount_; ++i) {
+        if (keys_[i].text() == name && !keys_[i].text().isNull()) {
+            key_ = i;
             return;
         }
     }
-    key_ = IniName(name);
-    recentKeys_[nextRecent_++ % recentKeys_.size()] = key_;
+    key_ = rememberKey(IniName(name));
 }
 
 void IniFileHandler::Key(const IniName& name)
 {
-    if (name.folded().constData() != key_.folded().constData() || name.text() != key_.text())
-        key_ = name;
+    // The caller's prepared name, or a copy of it, is found by its data.
+    for (int i = 0; i < keyCount_; ++i) {
+        if (keys_[i].text().constData() == name.text().constData() &&
+            keys_[i].folded().constData() == name.folded().constData() && keys_[i].text().size() == name.text().size()) {
+            key_ = i;
+            return;
+        }
+    }
+    key_ = rememberKey(name);
 }
 
-QString IniFileHandler::Key() const { return key_.text(); }
+QString IniFileHandler::Key() const { return currentKey().text(); }
 
 IniFile* IniFileHandler::file() const
 {
@@ -135,7 +159,7 @@ QString IniFileHandler::Value() const
     if (!f)
         return {};
     const IniDocument& document = f->document();
-    return document.value(sectionIndex(document), key_);
+    return document.value(sectionIndex(document), currentKey());
 }
 
 void IniFileHandler::Value(const QString& text)
@@ -143,8 +167,8 @@ void IniFileHandler::Value(const QString& text)
     IniFile* f = file();
     if (!f)
         throw Error(ErrorNumber::PathFileAccess, QStringLiteral("No INI file is named"));
-    checkWrite(section_, key_.text(), text);
-    f->setValue(IniName(section_), key_, text);
+    checkWrite(section_, currentKey().text(), text);
+    f->setValue(IniName(section_), currentKey(), text);
 }
 
 void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& count) const

@@ -93,11 +93,19 @@ private:
     mutable std::shared_ptr<IniFile> file_;
     mutable bool fileExisted_ = false;
     mutable std::uint64_t resolvedInPass_ = 0;
+    const IniName& currentKey() const;
+    // Makes `name` one of the keys_ and returns its index.
+    int rememberKey(const IniName& name);
+
     QString section_;  // as given
-    IniName key_;
-    // Key names lately set by text: callers alternate between a few.
-    std::array<IniName, 4> recentKeys_;
-    unsigned nextRecent_ = 0;
+    // Key names given lately, the current one (key_, -1 for none) among
+    // them: callers alternate between a few keys (the walk between a field's
+    // thirty), and finding a name here costs less than preparing it again.
+    static constexpr int kKeys = 48;
+    std::array<IniName, kKeys> keys_;
+    int keyCount_ = 0;
+    int nextKey_ = 0;  // the one replaced next once all are in use
+    int key_ = -1;
     // Where the current section was last found: its index in the document
     // of that serial (0: not looked up since the section was named).
     mutable std::uint64_t sectionSerial_ = 0;

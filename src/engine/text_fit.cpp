@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPointF>
 
+#include <optional>
 #include <vector>
 
 namespace kwpnd {
@@ -21,6 +22,9 @@ enum LineKind { kNoBreak = 0, kEndsAtBlank = 1, kEndsAtHyphen = 2, kParagraphEnd
 struct WrappedLine {
     QString text;
     int kind = kNoBreak;
+    // TextWidth of the trimmed text, measured by the first pass that needs
+    // it (the shadow's pass and the text's measure the same line).
+    std::optional<float> width;
 };
 
 // A length in device pixels as scale units of `pixelsPerUnit` pixels each.
@@ -172,11 +176,10 @@ std::vector<WrappedLine> wrap(const Surface& surface, const QString& text, float
 
 // Writes one justified line a character at a time, spreading the free room
 // over the blanks (or over every character when blanks alone would gape).
-void printJustified(Surface& surface, const QString& line, float width)
+void printJustified(Surface& surface, const QString& line, float lineWidth, float blankWidth, float width)
 {
-    const float blankWidth = surface.TextWidth(QStringLiteral(" "));
     const int blanks = static_cast<int>(line.count(QLatin1Char(' ')));
-    const float room = width - surface.TextWidth(line);
+    const float room = width - lineWidth;
     float extraBlank = 0, extraOther = 0;
     if (blanks >= 1 && 3 * blankWidth >= roundToLong(room) / blanks) {
         extraBlank = room / blanks;
@@ -193,6 +196,12 @@ void printJustified(Surface& surface, const QString& line, float width)
 void writePass(Surface& surface, std::vector<WrappedLine>& lines, std::int32_t alignment, float margin, float width,
                float dx, float dy)
 {
+    std::optional<float> blankWidth;
+    auto widthOf = [&](WrappedLine& line) {
+        if (!line.width)
+            line.width = surface.TextWidth(line.text);
+        return *line.width;
+    };
     surface.CurrentY(margin + dy);
     for (WrappedLine& line : lines) {
         surface.CurrentX(margin + dx);
@@ -202,18 +211,21 @@ void writePass(Surface& surface, std::vector<WrappedLine>& lines, std::int32_t a
             surface.Print(line.text);
             break;
         case 1:
-            surface.CurrentX(dx + (width - surface.TextWidth(line.text)) / 2 + margin);
+            surface.CurrentX(dx + (width - widthOf(line)) / 2 + margin);
             surface.Print(line.text);
             break;
         case 2:
-            surface.CurrentX(dx + (width - surface.TextWidth(line.text)) + margin);
+            surface.CurrentX(dx + (width - widthOf(line)) + margin);
             surface.Print(line.text);
             break;
         case 3:
-            if (line.kind == kParagraphEnd)
+            if (line.kind == kParagraphEnd) {
                 surface.Print(line.text);
-            else
-                printJustified(surface, line.text, width);
+            } else {
+                if (!blankWidth)
+                    blankWidth = surface.TextWidth(QStringLiteral(" "));
+                printJustified(surface, line.text, widthOf(line), *blankWidth, width);
+            }
             break;
         default:
             break;
