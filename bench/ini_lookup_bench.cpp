@@ -92,7 +92,7 @@ void BM_HandlerPointerMove(benchmark::State& state)
         handler.EnumerateAllSections(sections, count);
         for (std::int32_t i = 0; i < count; ++i) {
             handler.Path(path);
-            handler.section(sections[i]);
+            handler.section(sections.at(i));
             handler.Key(QStringLiteral("XLeft"));
             benchmark::DoNotOptimize(handler.Value());
             handler.Key(QStringLiteral("YTop"));

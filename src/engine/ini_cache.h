@@ -29,6 +29,8 @@ public:
     // stamp changed. The reference stays valid until the next call. Throws
     // Error 75 for a file that is not a readable text file.
     const IniDocument& document();
+    // The document as last loaded, without looking at the disk.
+    const IniDocument& loadedDocument() const { return document_; }
 
     // Stores `value` and replaces the file on disk at once.
     void setValue(const IniName& section, const IniName& key, const QString& value);

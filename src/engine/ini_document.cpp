@@ -119,12 +119,16 @@ QStringView IniDocument::keyName(const Key& key) const
 
 int IniDocument::sectionIndex(const IniName& name) const { return sectionIndex_.value(name.folded(), -1); }
 
+int IniDocument::sharedSectionIndex(const QString& name) const
+{
+    const auto shared = sectionBySharedName_.constFind(name.constData());
+    return shared != sectionBySharedName_.cend() && sectionNames_[*shared].size() == name.size() ? *shared : -1;
+}
+
 int IniDocument::sectionIndex(const QString& name) const
 {
-    if (const auto shared = sectionBySharedName_.constFind(name.constData());
-        shared != sectionBySharedName_.cend() && sectionNames_[*shared].size() == name.size())
-        return *shared;
-    return sectionIndex(IniName(name));
+    const int shared = sharedSectionIndex(name);
+    return shared >= 0 ? shared : sectionIndex(IniName(name));
 }
 
 const IniDocument::Section* IniDocument::findSection(const IniName& section) const

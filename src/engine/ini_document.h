@@ -62,6 +62,8 @@ public:
     // sectionNames() (or a copy of it) is found without folding its case.
     int sectionIndex(const QString& name) const;
     int sectionIndex(const IniName& name) const;
+    // Only a name handed out by sectionNames(), found by its data; -1 else.
+    int sharedSectionIndex(const QString& name) const;
 
     // The value of a key, "" when the section or the key does not exist.
     QString value(int section, const IniName& key) const;

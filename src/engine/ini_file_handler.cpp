@@ -63,6 +63,9 @@ void IniFileHandler::Path(const QString& fullPath)
     }
     if (next != file_) {
         section_ = QString();
+        sectionListed_ = -1;
+        listed_ = QStringList();
+        listedSerial_ = 0;
         key_ = -1;
         sectionSerial_ = 0;
     }
@@ -75,15 +78,30 @@ QString IniFileHandler::Path() const { return path_; }
 
 void IniFileHandler::section(const QString& name)
 {
-    if (name.constData() == section_.constData() && name.size() == section_.size())
+    const QString& current = currentSection();
+    if (name.constData() == current.constData() && name.size() == current.size())
         return;
-    if (name != section_) {
+    // A name of the last enumeration, while its document is the file's: the
+    // section is known by the name's data, without copying or folding it.
+    if (file_ && listedSerial_ != 0 && file_->loadedDocument().serial() == listedSerial_) {
+        const int index = file_->loadedDocument().sharedSectionIndex(name);
+        if (index >= 0 && listed_[index].constData() == name.constData()) {
+            sectionListed_ = index;
+            sectionAt_ = index;
+            sectionSerial_ = listedSerial_;
+            return;
+        }
+    }
+    if (name != current) {
         section_ = name;
         sectionSerial_ = 0;
+    } else if (sectionListed_ >= 0) {
+        section_ = name;
     }
+    sectionListed_ = -1;
 }
 
-QString IniFileHandler::section() const { return section_; }
+QString IniFileHandler::section() const { return currentSection(); }
 
 const IniName& IniFileHandler::currentKey() const
 {
@@ -147,7 +165,7 @@ IniFile* IniFileHandler::file() const
 int IniFileHandler::sectionIndex(const IniDocument& document) const
 {
     if (sectionSerial_ != document.serial()) {
-        sectionAt_ = document.sectionIndex(section_);
+        sectionAt_ = document.sectionIndex(currentSection());
         sectionSerial_ = document.serial();
     }
     return sectionAt_;
@@ -167,14 +185,27 @@ void IniFileHandler::Value(const QString& text)
     IniFile* f = file();
     if (!f)
         throw Error(ErrorNumber::PathFileAccess, QStringLiteral("No INI file is named"));
-    checkWrite(section_, currentKey().text(), text);
-    f->setValue(IniName(section_), currentKey(), text);
+    checkWrite(currentSection(), currentKey().text(), text);
+    f->setValue(IniName(currentSection()), currentKey(), text);
 }
 
 void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& count) const
 {
     IniFile* f = file();
-    names = f ? f->document().sectionNames() : QStringList();
+    if (!f) {
+        names = QStringList();
+    } else {
+        const IniDocument& document = f->document();
+        names = document.sectionNames();
+        if (listedSerial_ != document.serial()) {
+            // Still naming the current section after the list is replaced.
+            if (sectionListed_ >= 0)
+                section_ = listed_[sectionListed_];
+            sectionListed_ = -1;
+            listed_ = names;
+            listedSerial_ = document.serial();
+        }
+    }
     count = static_cast<std::int32_t>(names.size());
 }
 

@@ -97,7 +97,15 @@ private:
     // Makes `name` one of the keys_ and returns its index.
     int rememberKey(const IniName& name);
 
-    QString section_;  // as given
+    const QString& currentSection() const { return sectionListed_ >= 0 ? listed_[sectionListed_] : section_; }
+
+    // The current section's name as given: either listed_[sectionListed_],
+    // a name of the last enumeration (selected without copying it), or
+    // section_. (Enumerating replaces the list, hence mutable.)
+    mutable QString section_;
+    mutable int sectionListed_ = -1;
+    mutable QStringList listed_;  // the names EnumerateAllSections handed out last
+    mutable std::uint64_t listedSerial_ = 0;  // of the document they came from
     // Key names given lately, the current one (key_, -1 for none) among
     // them: callers alternate between a few keys (the walk between a field's
     // thirty), and finding a name here costs less than preparing it again.
