@@ -5,7 +5,8 @@
 # so that other work on the machine disturbs them as little as it can; the
 # machine and its load are printed with the table.
 #
-#   scripts/bench.sh [BUILD_DIR]      (default build-bench; KWPND_BENCH_REPS=5)
+#   scripts/bench.sh [BUILD_DIR]      (default build-bench; KWPND_BENCH_REPS=5;
+#                                      KWPND_BENCH_NO_BUILD=1 uses the build as it is)
 #
 # The table is Markdown, ready for bench/README.md.
 set -euo pipefail
@@ -14,10 +15,12 @@ build=${1:-$source_dir/build-bench}
 reps=${KWPND_BENCH_REPS:-5}
 benches=(generation_bench ini_lookup_bench fit_text_bench barcode_bench surface_line_bench)
 
-if [[ ! -f $build/CMakeCache.txt ]]; then
-  cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+if [[ ${KWPND_BENCH_NO_BUILD:-0} != 1 ]]; then
+  if [[ ! -f $build/CMakeCache.txt ]]; then
+    cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  fi
+  cmake --build "$build" -j2 --target "${benches[@]}" kwpnd >/dev/null
 fi
-cmake --build "$build" -j2 --target "${benches[@]}" kwpnd >/dev/null
 
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
