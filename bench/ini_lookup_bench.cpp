@@ -1,7 +1,7 @@
 // The pointer-move look-up pattern of hit-testing: enumerate the sections of
-// a layout file and read XLeft and YTop of each. IniFileHandler (one parsed
-// copy, a stat per access) against a reader that scans the file afresh for
-// every look-up.
+// a layout file and read XLeft and YTop of each, in one look-up pass per
+// move. IniFileHandler (one parsed copy, checked on disk once per pass)
+// against a reader that scans the file afresh for every look-up.
 
 #include "ini_file_handler.h"
 
@@ -85,13 +85,14 @@ void BM_HandlerPointerMove(benchmark::State& state)
     const QString path = makeLayoutFile(dir);
     kwpnd::IniFileHandler handler;
     for (auto _ : state) {
+        const kwpnd::IniLookupPass pass;
         QStringList sections;
         std::int32_t count = 0;
         handler.Path(path);
         handler.EnumerateAllSections(sections, count);
         for (std::int32_t i = 0; i < count; ++i) {
             handler.Path(path);
-            handler.section(sections[i]);
+            handler.section(sections.at(i));
             handler.Key(QStringLiteral("XLeft"));
             benchmark::DoNotOptimize(handler.Value());
             handler.Key(QStringLiteral("YTop"));

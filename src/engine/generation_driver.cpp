@@ -22,6 +22,17 @@ QString elided(const QString& value)
     constexpr qsizetype kMostShown = 40;
     return value.size() <= kMostShown ? value : value.left(kMostShown) + QChar(0x2026);
 }
+
+// The INI name of a key the walk reads from every field, prepared once: a
+// page of 255 fields reads thousands of keys.
+const IniName& iniKey(const char* name)
+{
+    static QHash<const char*, IniName> names;
+    auto found = names.find(name);
+    if (found == names.end())
+        found = names.insert(name, IniName(QLatin1String(name)));
+    return *found;
+}
 }  // namespace
 
 GenerationDriver::GenerationDriver(GenerationHost& host) : host_(host) {}
@@ -88,6 +99,8 @@ void GenerationDriver::PreviewGenerate()
 {
     Surface& canvas = host_.canvas();
     IniFileHandler& ini = host_.readingHandler();
+    // Each file is checked on disk once in the walk, not at every key.
+    const IniLookupPass pass;
     step([&] { host_.ClearAdjusters(); });
     step([&] { BeforePreviewGenerate(); });
 
@@ -113,7 +126,7 @@ void GenerationDriver::generateSection(const QString& name, int index)
 {
     IniFileHandler& ini = host_.readingHandler();
     auto readKey = [&](const char* key) {
-        ini.Key(QLatin1String(key));
+        ini.Key(iniKey(key));
         return ini.Value();
     };
 
@@ -155,7 +168,7 @@ void GenerationDriver::readFieldKeys()
     IniFileHandler& ini = host_.readingHandler();
     for (const FieldKey& key : fieldKeys()) {
         step([&] {
-            ini.Key(QLatin1String(key.name));
+            ini.Key(iniKey(key.name));
             const QString text = ini.Value();
             // A report names the line of the layout that failed.
             if (!text.isEmpty())

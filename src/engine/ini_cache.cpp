@@ -1,5 +1,7 @@
 #include "ini_cache.h"
 
+#include "ini_file_handler.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,16 +9,34 @@
 
 namespace kwpnd {
 
+namespace {
+std::uint64_t lastPass = 0;
+std::uint64_t openPass = 0;
+}  // namespace
+
+std::uint64_t currentIniPass() { return openPass; }
+
+IniLookupPass::IniLookupPass() : outer_(openPass) { openPass = ++lastPass; }
+
+IniLookupPass::~IniLookupPass() { openPass = outer_; }
+
 IniFile::IniFile(const QString& path) : path_(path), nativePath_(QFile::encodeName(path)) {}
 
 const IniDocument& IniFile::document()
 {
-    refresh();
+    refresh(Check::OncePerPass);
     return document_;
 }
 
-void IniFile::refresh()
+void IniFile::refresh(Check check)
 {
+    const std::uint64_t pass = currentIniPass();
+    if (check == Check::OncePerPass && loaded_ && pass != 0 && pass == checkedInPass_) {
+        if (failure_)
+            throw *failure_;
+        return;
+    }
+    checkedInPass_ = pass;
     const FileStamp now = statFile(nativePath_);
     if (!loaded_ || now != stamp_) {
         document_ = IniDocument();
@@ -40,7 +60,9 @@ void IniFile::refresh()
 
 void IniFile::setValue(const IniName& section, const IniName& key, const QString& value)
 {
-    refresh();
+    // A write starts from the file as it is now, even inside a pass, so that
+    // it never puts back what another writer has just changed.
+    refresh(Check::Always);
     if (document_.hasKey(section, key) && document_.value(section, key) == value.trimmed())
         return;  // already on disk as asked; leave the file untouched
 

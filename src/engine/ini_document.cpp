@@ -21,7 +21,16 @@ std::uint32_t foldedHash(QStringView name)
     return hash;
 }
 
-bool sameName(QStringView a, QStringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && (a == b || a.compare(b, Qt::CaseInsensitive) == 0);
+}
+
+std::uint64_t nextSerial()
+{
+    static std::uint64_t serial = 0;
+    return ++serial;
+}
 }  // namespace
 
 IniName::IniName(const QString& name)
@@ -29,7 +38,16 @@ IniName::IniName(const QString& name)
 {
 }
 
-IniDocument::IniDocument(QString text, IniEncoding encoding) : text_(std::move(text)), encoding_(encoding) { parse(); }
+IniDocument::IniDocument() : serial_(nextSerial()) {}
+
+IniDocument::IniDocument(QString text, IniEncoding encoding)
+    : text_(std::move(text)), encoding_(encoding), serial_(nextSerial())
+{
+    parse();
+    sectionBySharedName_.reserve(sectionNames_.size());
+    for (int i = 0; i < sectionNames_.size(); ++i)
+        sectionBySharedName_.insert(sectionNames_[i].constData(), i);
+}
 
 void IniDocument::parse()
 {
@@ -99,18 +117,31 @@ QStringView IniDocument::keyName(const Key& key) const
     return QStringView(text_).sliced(key.nameStart, key.nameLength);
 }
 
-const IniDocument::Section* IniDocument::findSection(const IniName& section) const
+int IniDocument::sectionIndex(const IniName& name) const { return sectionIndex_.value(name.folded(), -1); }
+
+int IniDocument::sharedSectionIndex(const QString& name) const
 {
-    const auto found = sectionIndex_.constFind(section.folded());
-    return found == sectionIndex_.cend() ? nullptr : &sections_[*found];
+    const auto shared = sectionBySharedName_.constFind(name.constData());
+    return shared != sectionBySharedName_.cend() && sectionNames_[*shared].size() == name.size() ? *shared : -1;
 }
 
-const IniDocument::Key* IniDocument::findKey(const IniName& section, const IniName& key) const
+int IniDocument::sectionIndex(const QString& name) const
 {
-    const Section* s = findSection(section);
-    if (!s)
+    const int shared = sharedSectionIndex(name);
+    return shared >= 0 ? shared : sectionIndex(IniName(name));
+}
+
+const IniDocument::Section* IniDocument::findSection(const IniName& section) const
+{
+    const int index = sectionIndex(section);
+    return index < 0 ? nullptr : &sections_[index];
+}
+
+const IniDocument::Key* IniDocument::findKey(const Section* section, const IniName& key) const
+{
+    if (!section)
         return nullptr;
-    for (std::int32_t i = s->firstKey; i < s->endKey; ++i) {
+    for (std::int32_t i = section->firstKey; i < section->endKey; ++i) {
         const Key& k = keys_[i];
         if (k.nameHash == key.hash() && sameName(keyName(k), key.trimmed()))
             return &k;
@@ -118,20 +149,37 @@ const IniDocument::Key* IniDocument::findKey(const IniName& section, const IniNa
     return nullptr;
 }
 
-QString IniDocument::value(const IniName& section, const IniName& key) const
+QString IniDocument::value(int section, const IniName& key) const
 {
-    const Key* k = findKey(section, key);
-    return k ? text_.mid(k->valueStart, k->valueLength) : QString();
+    if (section < 0 || section >= static_cast<int>(sections_.size()))
+        return {};
+    const Key* k = findKey(&sections_[section], key);
+    if (!k)
+        return {};
+    if (values_.empty())
+        values_.resize(keys_.size());
+    QString& value = values_[k - keys_.data()];
+    if (value.isNull() && k->valueLength > 0)
+        value = text_.mid(k->valueStart, k->valueLength);
+    return value;
 }
 
-bool IniDocument::hasKey(const IniName& section, const IniName& key) const { return findKey(section, key) != nullptr; }
+QString IniDocument::value(const IniName& section, const IniName& key) const
+{
+    return value(sectionIndex(section), key);
+}
 
-QStringList IniDocument::keyNames(const IniName& section) const
+bool IniDocument::hasKey(const IniName& section, const IniName& key) const
+{
+    return findKey(findSection(section), key) != nullptr;
+}
+
+QStringList IniDocument::keyNames(int section) const
 {
     QStringList names;
-    const Section* s = findSection(section);
-    if (!s)
+    if (section < 0 || section >= static_cast<int>(sections_.size()))
         return names;
+    const Section* s = &sections_[section];
     QSet<QString> seen;
     for (std::int32_t i = s->firstKey; i < s->endKey; ++i) {
         const QString name = keyName(keys_[i]).toString();
@@ -146,7 +194,7 @@ QStringList IniDocument::keyNames(const IniName& section) const
 
 QString IniDocument::textWithValue(const IniName& section, const IniName& key, const QString& value) const
 {
-    if (const Key* k = findKey(section, key))
+    if (const Key* k = findKey(findSection(section), key))
         return text_.left(k->replaceStart) + value + text_.mid(k->lineContentEnd);
 
     const QString keyLine = key.trimmed() + u'=' + value;

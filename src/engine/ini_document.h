@@ -11,9 +11,10 @@
 // section are not seen.
 //
 // The parse keeps offsets into the text rather than copies of it, so that a
-// file of tens of megabytes costs one pass and little memory. A change builds
-// the text of a new document that keeps every other line, comment and line
-// ending as it was.
+// file of tens of megabytes costs one pass and little memory; a value becomes
+// a string of its own when it is first read, and later reads share it. A
+// change builds the text of a new document that keeps every other line,
+// comment and line ending as it was.
 
 #include "ini_text_codec.h"
 
@@ -48,19 +49,30 @@ private:
 
 class IniDocument {
 public:
-    IniDocument() = default;  // an empty (or missing) file
+    IniDocument();  // an empty (or missing) file
     IniDocument(QString text, IniEncoding encoding);
 
     const QString& text() const { return text_; }
     IniEncoding encoding() const { return encoding_; }
+    // Tells documents apart for the life of the process: a new parse, a new
+    // serial. Lets a handler keep what it looked up in this document.
+    std::uint64_t serial() const { return serial_; }
+
+    // The index of a section, -1 when there is none. A name handed out by
+    // sectionNames() (or a copy of it) is found without folding its case.
+    int sectionIndex(const QString& name) const;
+    int sectionIndex(const IniName& name) const;
+    // Only a name handed out by sectionNames(), found by its data; -1 else.
+    int sharedSectionIndex(const QString& name) const;
 
     // The value of a key, "" when the section or the key does not exist.
+    QString value(int section, const IniName& key) const;
     QString value(const IniName& section, const IniName& key) const;
     bool hasKey(const IniName& section, const IniName& key) const;
 
     // Distinct names in order of first appearance.
     const QStringList& sectionNames() const { return sectionNames_; }
-    QStringList keyNames(const IniName& section) const;
+    QStringList keyNames(int section) const;
 
     // The text of this file with `key` of `section` set to `value`: an
     // existing key keeps its line up to the value, a new key goes after the
@@ -88,7 +100,7 @@ private:
 
     void parse();
     const Section* findSection(const IniName& section) const;
-    const Key* findKey(const IniName& section, const IniName& key) const;
+    const Key* findKey(const Section* section, const IniName& key) const;
     QStringView keyName(const Key& key) const;
 
     QString text_;
@@ -98,6 +110,12 @@ private:
     std::vector<Section> sections_;
     QHash<QString, int> sectionIndex_;  // by folded name
     QStringList sectionNames_;
+    // By the character data of the names in sectionNames_: a caller's copy
+    // of a handed-out name shares that data, so it is found by address.
+    QHash<const QChar*, int> sectionBySharedName_;
+    // Values read so far, by key index (empty until the first read).
+    mutable std::vector<QString> values_;
+    std::uint64_t serial_ = 0;
 };
 
 }  // namespace kwpnd

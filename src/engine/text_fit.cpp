@@ -3,8 +3,10 @@
 #include "conversions.h"
 #include "kwpnd/error.h"
 
+#include <QHash>
 #include <QPointF>
 
+#include <optional>
 #include <vector>
 
 namespace kwpnd {
@@ -20,6 +22,9 @@ enum LineKind { kNoBreak = 0, kEndsAtBlank = 1, kEndsAtHyphen = 2, kParagraphEnd
 struct WrappedLine {
     QString text;
     int kind = kNoBreak;
+    // TextWidth of the trimmed text, measured by the first pass that needs
+    // it (the shadow's pass and the text's measure the same line).
+    std::optional<float> width;
 };
 
 // A length in device pixels as scale units of `pixelsPerUnit` pixels each.
@@ -38,63 +43,143 @@ QString trimBlanks(const QString& s)
     return s.mid(first, last - first);
 }
 
-// Word-wraps `text` to `width` at the surface's current font.
+// Widths of the pieces of a text at the surface's current font, for telling
+// quickly where a line can no longer end: a run of characters is as wide as
+// its characters' widths plus the kerning of each neighbouring pair, both
+// measured by the surface once per character or pair. The decisions of the
+// wrap still rest on the surface's own measure of the line (see wrap).
+class PieceWidths {
+public:
+    explicit PieceWidths(const Surface& surface) : surface_(surface) {}
+
+    float of(QChar c)
+    {
+        auto found = chars_.find(c.unicode());
+        if (found == chars_.end())
+            found = chars_.insert(c.unicode(), surface_.TextWidth(QString(c)));
+        return *found;
+    }
+    // What the pair adds to the widths of its two characters.
+    float kerning(QChar a, QChar b)
+    {
+        const std::uint32_t key = std::uint32_t(a.unicode()) << 16 | b.unicode();
+        auto found = pairs_.find(key);
+        if (found == pairs_.end()) {
+            const QChar pair[2] = {a, b};
+            found = pairs_.insert(key, surface_.TextWidth(QString(pair, 2)) - of(a) - of(b));
+        }
+        return *found;
+    }
+
+private:
+    const Surface& surface_;
+    QHash<char16_t, float> chars_;
+    QHash<std::uint32_t, float> pairs_;
+};
+
+// Whether the widths of a text's pieces add up to the width of the whole, as
+// they do for Latin-1 text in the faces a layout names (measured pairs carry
+// the kerning and ligatures of two characters). Other scripts shape in wider
+// contexts, and their lines are measured whole at every character.
+bool addsUpByPairs(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!(u == u'\n' || u == u'\r' || (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF && u != 0xAD)))
+            return false;
+    }
+    return true;
+}
+
+// Word-wraps `text` to `width` at the surface's current font. A line is
+// always a run of the text, from `lineFrom` to the character in hand, so the
+// test "does the line with this character exceed the width" is a measure of
+// that run. The sum of its pieces tells the answer wherever it lies clearly
+// below the width; close to it (within half a line height) the surface
+// measures the run, so each decision is the one a measure of every line would
+// make.
 std::vector<WrappedLine> wrap(const Surface& surface, const QString& text, float width)
 {
+    PieceWidths pieces(surface);
+    const bool byPairs = addsUpByPairs(text);
+    const float margin = byPairs ? surface.TextHeight(QStringLiteral("X")) / 2 : 0;
+    const float clearlyNarrower = width - margin;
+
     std::vector<WrappedLine> lines(1);
-    QString word;
-    auto overflow = [&](QChar c) {
+    qsizetype lineFrom = 0, wordFrom = 0;
+    float runWidth = 0;  // sum of the pieces of text[lineFrom, i)
+    auto restartRun = [&](qsizetype from, qsizetype to) {
+        lineFrom = from;
+        runWidth = 0;
+        for (qsizetype k = from; k < to; ++k)
+            runWidth += pieces.of(text[k]) + (k > from ? pieces.kerning(text[k - 1], text[k]) : 0.0f);
+    };
+    // Whether text[lineFrom, i] is wider than the line; `i` not a line break.
+    auto exceeds = [&](qsizetype i) {
+        const float piecesWidth =
+            byPairs ? runWidth + pieces.of(text[i]) + (i > lineFrom ? pieces.kerning(text[i - 1], text[i]) : 0.0f) : 0;
+        if (byPairs && piecesWidth <= clearlyNarrower)
+            return false;
+        return surface.TextWidth(text.mid(lineFrom, i - lineFrom + 1)) > width;
+    };
+    auto take = [&](qsizetype i) {
+        if (byPairs)
+            runWidth += pieces.of(text[i]) + (i > lineFrom ? pieces.kerning(text[i - 1], text[i]) : 0.0f);
+    };
+    auto overflow = [&](qsizetype i) {
         WrappedLine& line = lines.back();
         if (line.kind != kNoBreak) {
-            line.text = trimBlanks(line.text);
-            word += c;
+            line.text = trimBlanks(text.mid(lineFrom, wordFrom - lineFrom));
+            lines.emplace_back();
+            restartRun(wordFrom, i + 1);  // the word and this character go on
         } else {
             // One word wider than the line: cut it here.
-            line.text = word;
-            word = QString(c);
+            line.text = text.mid(lineFrom, i - lineFrom);
+            lines.emplace_back();
+            restartRun(i, i + 1);
+            wordFrom = i;
         }
-        lines.emplace_back();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         WrappedLine& line = lines.back();
         if (c == QLatin1Char(' ')) {
-            line.text += word + c;
+            take(i);
             line.kind = kEndsAtBlank;
-            word.clear();
+            wordFrom = i + 1;
         } else if (c == QLatin1Char('-')) {
-            if (surface.TextWidth(line.text + word + c) > width) {
-                overflow(c);
+            if (exceeds(i)) {
+                overflow(i);
             } else {
-                line.text += word + c;
+                take(i);
                 line.kind = kEndsAtHyphen;
-                word.clear();
+                wordFrom = i + 1;
             }
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            line.text = text.mid(lineFrom, i - lineFrom);
+            line.kind = kParagraphEnd;
             if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
                 ++i;
-            line.text += word;
-            line.kind = kParagraphEnd;
-            word.clear();
             lines.emplace_back();
-        } else if (surface.TextWidth(line.text + word + c) > width) {
-            overflow(c);
+            restartRun(i + 1, i + 1);
+            wordFrom = i + 1;
+        } else if (exceeds(i)) {
+            overflow(i);
         } else {
-            word += c;
+            take(i);
         }
     }
-    lines.back().text += word;
+    lines.back().text = text.mid(lineFrom);
     lines.back().kind = kParagraphEnd;
     return lines;
 }
 
 // Writes one justified line a character at a time, spreading the free room
 // over the blanks (or over every character when blanks alone would gape).
-void printJustified(Surface& surface, const QString& line, float width)
+void printJustified(Surface& surface, const QString& line, float lineWidth, float blankWidth, float width)
 {
-    const float blankWidth = surface.TextWidth(QStringLiteral(" "));
     const int blanks = static_cast<int>(line.count(QLatin1Char(' ')));
-    const float room = width - surface.TextWidth(line);
+    const float room = width - lineWidth;
     float extraBlank = 0, extraOther = 0;
     if (blanks >= 1 && 3 * blankWidth >= roundToLong(room) / blanks) {
         extraBlank = room / blanks;
@@ -105,19 +190,18 @@ void printJustified(Surface& surface, const QString& line, float width)
         extraOther = room / gaps;
         extraBlank = 3 * extraOther;
     }
-    for (const QChar c : line) {
-        const float x = surface.CurrentX() + surface.TextWidth(QString(c));
-        const float y = surface.CurrentY();
-        surface.Print(QString(c));
-        surface.CurrentX(x + (c == QLatin1Char(' ') ? extraBlank : extraOther));
-        surface.CurrentY(y);
-    }
-    surface.Print(QString());
+    surface.printSpaced(line, extraBlank, extraOther);
 }
 
 void writePass(Surface& surface, std::vector<WrappedLine>& lines, std::int32_t alignment, float margin, float width,
                float dx, float dy)
 {
+    std::optional<float> blankWidth;
+    auto widthOf = [&](WrappedLine& line) {
+        if (!line.width)
+            line.width = surface.TextWidth(line.text);
+        return *line.width;
+    };
     surface.CurrentY(margin + dy);
     for (WrappedLine& line : lines) {
         surface.CurrentX(margin + dx);
@@ -127,18 +211,21 @@ void writePass(Surface& surface, std::vector<WrappedLine>& lines, std::int32_t a
             surface.Print(line.text);
             break;
         case 1:
-            surface.CurrentX(dx + (width - surface.TextWidth(line.text)) / 2 + margin);
+            surface.CurrentX(dx + (width - widthOf(line)) / 2 + margin);
             surface.Print(line.text);
             break;
         case 2:
-            surface.CurrentX(dx + (width - surface.TextWidth(line.text)) + margin);
+            surface.CurrentX(dx + (width - widthOf(line)) + margin);
             surface.Print(line.text);
             break;
         case 3:
-            if (line.kind == kParagraphEnd)
+            if (line.kind == kParagraphEnd) {
                 surface.Print(line.text);
-            else
-                printJustified(surface, line.text, width);
+            } else {
+                if (!blankWidth)
+                    blankWidth = surface.TextWidth(QStringLiteral(" "));
+                printJustified(surface, line.text, widthOf(line), *blankWidth, width);
+            }
             break;
         default:
             break;

@@ -118,6 +118,20 @@ void OpPainter::paint(const TextOp& op)
     painter_.restore();
 }
 
+void OpPainter::paint(const PlacedTextOp& op)
+{
+    painter_.setPen(op.colour);
+    current_ = -1;
+    if (exact_ && !op.glyphs.isEmpty()) {
+        for (const QGlyphRun& run : op.glyphs)
+            painter_.drawGlyphRun(QPointF(0, 0), run);
+        return;
+    }
+    painter_.setFont(fontForDevice(op.font, painter_.device()));
+    for (qsizetype i = 0; i < op.chars.size(); ++i)
+        painter_.drawText(QPointF(op.topLefts[i].x(), op.topLefts[i].y() + op.ascent), QString(op.chars[i]));
+}
+
 void OpPainter::paint(const PictureOp& op)
 {
     const Picture& picture = op.picture;

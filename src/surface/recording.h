@@ -16,6 +16,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QLineF>
 #include <QPainterPath>
 #include <QPen>
@@ -65,6 +66,21 @@ struct TextOp {
     qreal angleDegrees = 0;  // counter-clockwise about topLeft
 };
 
+// Characters drawn one by one along a line (a justified line): each exactly
+// as a text of that character alone would be drawn with its text cell's
+// top-left at topLefts[i].
+struct PlacedTextOp {
+    QString chars;
+    std::vector<QPointF> topLefts;  // whole pixels
+    QFont font;                     // points at 96 dpi
+    QColor colour;
+    qreal ascent = 0;
+    // The glyphs those texts draw, already placed, for painting one to one
+    // (far cheaper than a text per character); empty when the characters
+    // must be drawn as texts.
+    QList<QGlyphRun> glyphs;
+};
+
 struct PictureOp {
     QRectF target;  // whole pixel cells
     kwpnd::Picture picture;
@@ -77,7 +93,7 @@ struct KeepOnlyOp {
     QRect keep;
 };
 
-using DrawOp = std::variant<SegmentOp, BoxOutlineOp, FillOp, ArcOp, TextOp, PictureOp, KeepOnlyOp>;
+using DrawOp = std::variant<SegmentOp, BoxOutlineOp, FillOp, ArcOp, TextOp, PlacedTextOp, PictureOp, KeepOnlyOp>;
 
 // The operations in order, kept in fixed-size chunks: thousands of Line calls
 // append without ever moving what is already recorded.
@@ -115,6 +131,7 @@ public:
     void paint(const FillOp& op);
     void paint(const ArcOp& op);
     void paint(const TextOp& op);
+    void paint(const PlacedTextOp& op);
     void paint(const PictureOp& op);
 
 private:

@@ -67,10 +67,10 @@ QRectF Surface::State::drawingBounds(int penWidth) const
     return QRectF(-margin, -margin, image.width() + 2 * margin, image.height() + 2 * margin);
 }
 
-const QFont& Surface::State::currentFont() const
+const SurfaceFont& Surface::State::currentSurfaceFont() const
 {
     if (!font)
-        font = makeSurfaceFont(fontName, fontSize, fontStyle);
+        font = &fonts.find(fontName, fontSize, fontStyle);
     return *font;
 }
 

@@ -69,7 +69,11 @@ struct Surface::State {
     QString fontName = QStringLiteral("Arial");
     float fontSize = 8.25f;
     FontStyle fontStyle;
-    mutable std::optional<QFont> font;  // rebuilt after a font field changes
+    // The font of the fields above and its metrics, looked up again after a
+    // font field changes; fonts used lately are kept, since a page walk
+    // switches between a few of them for every field.
+    mutable const SurfaceFont* font = nullptr;
+    mutable SurfaceFontCache fonts;
 
     kwpnd::Picture background;
     bool visible = true;
@@ -100,8 +104,9 @@ struct Surface::State {
     int deviceLengthY(double units) const;
     // The inner area grown by a margin wider than any pen end.
     QRectF drawingBounds(int penWidth) const;
-    const QFont& currentFont() const;
-    void fontChanged() { font.reset(); }
+    const QFont& currentFont() const { return currentSurfaceFont().font; }
+    const SurfaceFont& currentSurfaceFont() const;
+    void fontChanged() { font = nullptr; }
 
     // Begins painting on the raster when needed; nullptr without an area.
     OpPainter* canvas();

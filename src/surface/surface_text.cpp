@@ -10,12 +10,48 @@
 #include "surface_state.h"
 
 #include <QFontMetricsF>
+#include <QRawFont>
+
+#include <algorithm>
 #include <cmath>
 
 namespace kwpnd {
 
 namespace {
 bool isNear(QPointF p) { return std::abs(p.x()) < kFarPixels && std::abs(p.y()) < kFarPixels; }
+
+// The glyphs of each character's own text, placed at its text cell, one
+// run per font that draws them.
+QList<QGlyphRun> placedGlyphs(const SurfaceFont& font, const QString& chars, const std::vector<QPointF>& topLefts)
+{
+    struct Run {
+        QRawFont rawFont;
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+    };
+    std::vector<Run> runs;
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+        const QPointF baseline = topLefts[i] + QPointF(0, font.ascent);
+        for (const QGlyphRun& glyphs : font.glyphsOf(chars[i]).runs) {
+            const QRawFont rawFont = glyphs.rawFont();
+            auto run = std::find_if(runs.begin(), runs.end(), [&](const Run& r) { return r.rawFont == rawFont; });
+            if (run == runs.end())
+                run = runs.insert(runs.end(), Run{rawFont, {}, {}});
+            run->indexes += glyphs.glyphIndexes();
+            for (const QPointF& p : glyphs.positions())
+                run->positions.append(p + baseline);
+        }
+    }
+    QList<QGlyphRun> placed;
+    for (Run& r : runs) {
+        QGlyphRun run;
+        run.setRawFont(r.rawFont);
+        run.setGlyphIndexes(r.indexes);
+        run.setPositions(r.positions);
+        placed.append(run);
+    }
+    return placed;
+}
 
 bool hasInk(const QStringList& lines)
 {
@@ -29,15 +65,14 @@ bool hasInk(const QStringList& lines)
 void Surface::Print(const QString& text)
 {
     requireFinite({d->currentX, d->currentY});
-    const float advance = TextHeight(text);
+    const SurfaceFont& font = d->currentSurfaceFont();
     const QStringList lines = splitLines(text);
+    const double perUnit = d->pixelsPerUnitY();
+    const float advance = perUnit == 0 ? 0 : float(font.lineSpacing * lines.size() / perUnit);
     if (d->hasArea() && hasInk(lines)) {
         const QPoint at = d->devicePoint(d->currentX, d->currentY);
-        if (isNear(at)) {
-            const QFont& font = d->currentFont();
-            const QFontMetricsF metrics(font, &metricDevice());
-            d->draw(TextOp{at, lines, font, d->fore, metrics.ascent(), metrics.lineSpacing(), 0});
-        }
+        if (isNear(at))
+            d->draw(TextOp{at, lines, font.font, d->fore, font.ascent, font.lineSpacing, 0});
     }
     d->currentX = d->scaleLeft;
     d->currentY += advance;
@@ -55,7 +90,9 @@ float Surface::TextWidth(const QString& text) const
     const double perUnit = d->pixelsPerUnitX();
     if (perUnit == 0)
         return 0;
-    const QFontMetricsF metrics(d->currentFont(), &metricDevice());
+    const QFontMetricsF& metrics = d->currentSurfaceFont().metrics;
+    if (!hasLineBreak(text))
+        return float(metrics.horizontalAdvance(text) / perUnit);
     double widest = 0;
     for (const QString& line : splitLines(text))
         widest = std::max(widest, metrics.horizontalAdvance(line));
@@ -67,8 +104,44 @@ float Surface::TextHeight(const QString& text) const
     const double perUnit = d->pixelsPerUnitY();
     if (perUnit == 0)
         return 0;
-    const QFontMetricsF metrics(d->currentFont(), &metricDevice());
-    return float(metrics.lineSpacing() * splitLines(text).size() / perUnit);
+    const qsizetype lines = hasLineBreak(text) ? splitLines(text).size() : 1;
+    return float(d->currentSurfaceFont().lineSpacing * lines / perUnit);
+}
+
+void Surface::printSpaced(const QString& text, float extraBlank, float extraOther)
+{
+    const SurfaceFont& font = d->currentSurfaceFont();
+    const double perUnitX = d->pixelsPerUnitX();
+    PlacedTextOp op{{}, {}, font.font, d->fore, font.ascent, {}};
+    auto flush = [&] {
+        if (op.chars.isEmpty())
+            return;
+        if (std::all_of(op.chars.cbegin(), op.chars.cend(), [&](QChar c) { return font.drawsAsGlyphs(c); }))
+            op.glyphs = placedGlyphs(font, op.chars, op.topLefts);
+        d->draw(std::move(op));
+    };
+    try {
+        for (const QChar c : text) {
+            requireFinite({d->currentX, d->currentY});
+            // A line break alone is two empty lines: no width, nothing drawn.
+            const bool lineBreak = c == u'\n' || c == u'\r';
+            const qreal advance = lineBreak ? 0 : font.glyphsOf(c).advance;
+            const float x = d->currentX + (perUnitX == 0 ? 0.0f : float(advance / perUnitX));
+            if (d->hasArea() && !lineBreak) {
+                const QPoint at = d->devicePoint(d->currentX, d->currentY);
+                if (isNear(at)) {
+                    op.chars += c;
+                    op.topLefts.push_back(at);
+                }
+            }
+            d->currentX = x + (c == u' ' ? extraBlank : extraOther);
+        }
+    } catch (...) {
+        flush();
+        throw;
+    }
+    flush();
+    Print(QString());
 }
 
 void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x, int y,

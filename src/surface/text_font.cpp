@@ -2,7 +2,7 @@
 
 #include <QImage>
 #include <QPaintDevice>
-#include <QRegularExpression>
+#include <QTextLayout>
 
 namespace kwpnd {
 
@@ -49,10 +49,86 @@ QFont fontForDevice(const QFont& font, const QPaintDevice* device)
     return corrected;
 }
 
+SurfaceFont::SurfaceFont(const QString& face, float points, FontStyle style)
+    : face(face),
+      points(points),
+      style(style),
+      font(makeSurfaceFont(face, points, style)),
+      metrics(font, &metricDevice()),
+      ascent(metrics.ascent()),
+      lineSpacing(metrics.lineSpacing())
+{
+}
+
+const CharGlyphs& SurfaceFont::glyphsOf(QChar c) const
+{
+    auto found = chars_.find(c.unicode());
+    if (found != chars_.end())
+        return *found;
+    CharGlyphs entry;
+    const QString text(c);
+    entry.advance = metrics.horizontalAdvance(text);
+    // Laid out as a text of its own, as printing it alone would lay it out
+    // (a face without the character falls back to another, as text does).
+    QTextLayout layout(text, font, &metricDevice());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    const QPointF toBaseline(0, -line.ascent());
+    for (QGlyphRun run : layout.glyphRuns()) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& p : positions)
+            p += toBaseline;
+        run.setPositions(positions);
+        entry.runs.append(run);
+    }
+    return *chars_.insert(c.unicode(), entry);
+}
+
+bool SurfaceFont::drawsAsGlyphs(QChar c) const
+{
+    if (style.underline || style.strikeOut)
+        return false;
+    // Latin-1 letters, digits, marks and blanks, all written left to right.
+    const char16_t u = c.unicode();
+    return (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF && u != 0xAD);
+}
+
+const SurfaceFont& SurfaceFontCache::find(const QString& face, float points, FontStyle style)
+{
+    std::size_t slot = 0;
+    for (std::size_t i = 0; i < kFonts; ++i) {
+        const std::optional<SurfaceFont>& f = fonts_[i];
+        if (f && f->points == points && f->style == style && f->face == face) {
+            used_[i] = ++clock_;
+            return *f;
+        }
+        if (used_[i] < used_[slot])
+            slot = i;
+    }
+    fonts_[slot].emplace(face, points, style);
+    used_[slot] = ++clock_;
+    return *fonts_[slot];
+}
+
 QStringList splitLines(const QString& text)
 {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    return text.split(lineEnd);
+    if (!hasLineBreak(text))
+        return {text};
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\n' && c != u'\r')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    return lines;
 }
 
 }  // namespace kwpnd

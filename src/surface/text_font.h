@@ -7,8 +7,15 @@
 // carries the enlargement: text then keeps its physical size everywhere.
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <optional>
 
 class QPaintDevice;
 
@@ -26,6 +33,8 @@ struct FontStyle {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+
+    bool operator==(const FontStyle&) const = default;
 };
 
 // A font of the face (trailing blanks ignored; no face picks a fixed-pitch
@@ -36,7 +45,57 @@ QFont makeSurfaceFont(const QString& face, double points, FontStyle style = {});
 // The font to hand to a painter on `device` (see the note above).
 QFont fontForDevice(const QFont& font, const QPaintDevice* device);
 
+// What a text of one character draws in a font: its width (as measured for
+// the text) and its glyphs, placed from the left end of the baseline.
+struct CharGlyphs {
+    qreal advance = 0;  // pixels at 96 dpi
+    QList<QGlyphRun> runs;
+};
+
+// A surface font with what measuring and printing need of it.
+struct SurfaceFont {
+    QString face;
+    float points = 0;
+    FontStyle style;
+    QFont font;
+    QFontMetricsF metrics;  // against metricDevice()
+    qreal ascent = 0;       // pixels at 96 dpi
+    qreal lineSpacing = 0;
+
+    SurfaceFont(const QString& face, float points, FontStyle style);
+
+    // The character's entry, worked out at its first use.
+    const CharGlyphs& glyphsOf(QChar c) const;
+    // Whether a text of `c` alone draws exactly its glyphs (no decoration
+    // lines, left to right): such characters can be drawn as placed glyphs.
+    bool drawsAsGlyphs(QChar c) const;
+
+private:
+    mutable QHash<char16_t, CharGlyphs> chars_;
+};
+
+// The surface fonts used lately, the least recently used one replaced by a
+// new one. Entries stay where they are until replaced.
+class SurfaceFontCache {
+public:
+    const SurfaceFont& find(const QString& face, float points, FontStyle style);
+
+private:
+    static constexpr std::size_t kFonts = 8;
+    std::array<std::optional<SurfaceFont>, kFonts> fonts_;
+    std::array<std::uint64_t, kFonts> used_{};
+    std::uint64_t clock_ = 0;
+};
+
 // The lines of a text: CR LF, CR and LF each end a line.
 QStringList splitLines(const QString& text);
+// Whether a text is more than one line.
+inline bool hasLineBreak(QStringView text)
+{
+    for (QChar c : text)
+        if (c == u'\n' || c == u'\r')
+            return true;
+    return false;
+}
 
 }  // namespace kwpnd

@@ -65,6 +65,28 @@ TEST(GenerationWalk, PlainTextIsPrintedAtItsPosition)
     EXPECT_EQ(host.canvas().Tag(), host.layout);
 }
 
+TEST(GenerationWalk, EachWalkSeesTheFilesAsTheyAreOnDisk)
+{
+    TestHost host;
+    Files files;
+    files.use(host, "[T]\nEnabled=1\nXLeft=300\nYTop=450\nFontSize=12\n" + kQuietPreview, "[T]\nData=Hello\n");
+    host.driver.PreviewGenerate();
+    const QRect first = inkBounds(host.canvas().retainedImage());
+    ASSERT_FALSE(first.isNull());
+
+    // Both files change between two walks: a field moves, its text grows.
+    writeFile(files.dir, QStringLiteral("layout.ini"),
+              "[T]\nEnabled=1\nXLeft=1500\nYTop=450\nFontSize=12\n" + kQuietPreview);
+    writeFile(files.dir, QStringLiteral("data.ini"), "[T]\nData=Hello, again\n");
+    host.canvas().Cls();
+    host.driver.PreviewGenerate();
+    const QRect second = inkBounds(host.canvas().retainedImage());
+    ASSERT_FALSE(second.isNull());
+    EXPECT_NEAR(second.left() - first.left(), 80, 2);  // 1200 twips further right
+    EXPECT_GT(second.width(), first.width());
+    EXPECT_TRUE(host.shown().isEmpty()) << host.shown().join('\n').toStdString();
+}
+
 TEST(GenerationWalk, BadValueIsReportedAndLeavesThePreviousValue)
 {
     TestHost host;

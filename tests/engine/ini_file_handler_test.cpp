@@ -287,6 +287,86 @@ TEST_F(IniFileHandlerTest, ChangesByAnotherWriterAreSeen)
     EXPECT_EQ(ini.Value(), QString());
 }
 
+TEST_F(IniFileHandlerTest, LookUpPassChecksTheDiskOnceAndSeesWritesAtOnce)
+{
+    const QString path = writeFile(dir, QStringLiteral("pass.ini"), "[A]\nX=1\n[B]\nX=2\n");
+    IniFileHandler reader, writer;
+    reader.Path(path);
+    reader.section(QStringLiteral("A"));
+    reader.Key(QStringLiteral("X"));
+    {
+        const IniLookupPass pass;
+        ASSERT_EQ(reader.Value(), QStringLiteral("1"));
+        // Changed on disk by someone else: this pass keeps the file as it
+        // found it ...
+        writeFile(dir, QStringLiteral("pass.ini"), "[A]\nX=11\n[B]\nX=22\n");
+        EXPECT_EQ(reader.Value(), QStringLiteral("1"));
+        // ... but a write through another handler is seen at once, and is
+        // made on the file as it is on disk now.
+        writer.Path(path);
+        writer.section(QStringLiteral("B"));
+        writer.Key(QStringLiteral("Y"));
+        writer.Value(QStringLiteral("3"));
+        reader.section(QStringLiteral("B"));
+        EXPECT_EQ(reader.Value(), QStringLiteral("22"));
+        reader.Key(QStringLiteral("Y"));
+        EXPECT_EQ(reader.Value(), QStringLiteral("3"));
+    }
+    writeFile(dir, QStringLiteral("pass.ini"), "[A]\nX=111\n");
+    const IniLookupPass next;
+    reader.section(QStringLiteral("A"));
+    reader.Key(QStringLiteral("X"));
+    EXPECT_EQ(reader.Value(), QStringLiteral("111"));
+}
+
+TEST_F(IniFileHandlerTest, FileNamedBeforeItExistsIsFoundByTheNextPass)
+{
+    const QString path = dir.filePath(QStringLiteral("soon.ini"));
+    IniFileHandler ini;
+    ini.Path(path);
+    ini.section(QStringLiteral("S"));
+    ini.Key(QStringLiteral("K"));
+    {
+        const IniLookupPass pass;
+        EXPECT_EQ(ini.Value(), QString());
+    }
+    writeFile(dir, QStringLiteral("soon.ini"), "[S]\nK=here\n");
+    const IniLookupPass pass;
+    EXPECT_EQ(ini.Value(), QStringLiteral("here"));
+}
+
+TEST_F(IniFileHandlerTest, EnumeratedNamesReadTheirOwnSectionsAfterTheFileChanges)
+{
+    const QString path = writeFile(dir, QStringLiteral("names.ini"), "[One]\nX=1\n[Two]\nX=2\n[Three]\nX=3\n");
+    IniFileHandler ini;
+    ini.Path(path);
+    QStringList names;
+    std::int32_t count = 0;
+    ini.EnumerateAllSections(names, count);
+    ASSERT_EQ(count, 3);
+    auto readAll = [&](const QStringList& sections) {
+        QStringList values;
+        for (const QString& name : sections) {
+            ini.section(name);
+            ini.Key(QStringLiteral("x"));
+            values.append(ini.Value());
+        }
+        return values;
+    };
+    EXPECT_EQ(readAll(names), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(readAll({"two", " THREE ", "Four"}), (QStringList{"2", "3", ""}));
+
+    // Reordered on disk: the names of the old enumeration find the sections
+    // of the new file by name, not by where they used to be.
+    writeFile(dir, QStringLiteral("names.ini"), "[Three]\nX=30\n[One]\nX=10\n");
+    EXPECT_EQ(readAll(names), (QStringList{"10", "", "30"}));
+    // A value read before and after a write through the same handler.
+    ini.section(names[0]);
+    ini.Key(QStringLiteral("X"));
+    ini.Value(QStringLiteral("100"));
+    EXPECT_EQ(readAll(names), (QStringList{"100", "", "30"}));
+}
+
 TEST_F(IniFileHandlerTest, WriteReplacesTheFileAtomically)
 {
     const QString path = writeFile(dir, QStringLiteral("atomic.ini"), "[A]\nX=1\n");

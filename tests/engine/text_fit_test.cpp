@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -211,6 +212,139 @@ TEST(FitText, LongWordIsCutAtTheWidth)
     const QRect ink = inkBounds(s->retainedImage());
     EXPECT_LE(ink.right(), 190);
     EXPECT_GT(ink.height(), 2 * s->TextHeight(QStringLiteral("X")) / 15);
+}
+
+// The fitting done the plain way, measuring the whole line at every
+// character and printing one character per call: what FitText must draw.
+// Shadowless; returns the size it settled on, 0 when nothing fits.
+int fitByMeasuringEveryLine(Surface& s, const QString& text, int alignment, float margin)
+{
+    const float width = s.ScaleWidth() - 2 * margin, height = s.ScaleHeight() - 2 * margin;
+    const int breaks = CountOccurrences(text, QStringLiteral("\r\n"));
+    int size = 0;
+    for (int n = 6; size < 72; ++n) {
+        s.FontSize(float(n));
+        if (!((s.TextWidth(text) / width + breaks) * s.TextHeight(QStringLiteral(" ")) < height))
+            break;
+        size = n;
+    }
+    if (size == 0)
+        return 0;
+    auto trim = [](QString t) {
+        while (t.startsWith(u' '))
+            t.remove(0, 1);
+        while (t.endsWith(u' '))
+            t.chop(1);
+        return t;
+    };
+    QList<std::pair<QString, int>> lines;  // text, kind
+    for (;; --size) {
+        s.FontSize(float(size));
+        lines = {{QString(), 0}};
+        QString word;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            auto& line = lines.back();
+            const bool breakOrBlank = c == u' ' || c == u'\n' || c == u'\r';
+            if (!breakOrBlank && s.TextWidth(line.first + word + c) > width) {
+                if (line.second != 0) {
+                    line.first = trim(line.first);
+                    word += c;
+                } else {
+                    line.first = word;
+                    word = c;
+                }
+                lines.append({QString(), 0});
+            } else if (c == u' ' || c == u'-') {
+                line.first += word + c;
+                line.second = c == u' ' ? 1 : 2;
+                word.clear();
+            } else if (c == u'\n' || c == u'\r') {
+                if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                    ++i;
+                line.first += word;
+                line.second = 3;
+                word.clear();
+                lines.append({QString(), 0});
+            } else {
+                word += c;
+            }
+        }
+        lines.back().first += word;
+        lines.back().second = 3;
+        if (!(float(lines.size()) * s.TextHeight(QStringLiteral("X")) > height))
+            break;
+    }
+    s.CurrentY(margin);
+    for (auto& [line, kind] : lines) {
+        line = trim(line);
+        s.CurrentX(margin);
+        if (alignment == 1 || alignment == 2)
+            s.CurrentX((width - s.TextWidth(line)) / (alignment == 1 ? 2 : 1) + margin);
+        if (alignment != 3 || kind == 3) {
+            s.Print(line);
+            continue;
+        }
+        const float blank = s.TextWidth(QStringLiteral(" "));
+        const int blanks = int(line.count(u' '));
+        const float room = width - s.TextWidth(line);
+        float extraBlank = 0, extraOther = 0;
+        if (blanks >= 1 && 3 * blank >= static_cast<long>(std::nearbyint(room)) / blanks) {
+            extraBlank = room / blanks;
+        } else {
+            extraOther = room / (line.size() + 2 * blanks - 1);
+            extraBlank = 3 * extraOther;
+        }
+        for (const QChar c : line) {
+            const float x = s.CurrentX() + s.TextWidth(QString(c)), y = s.CurrentY();
+            s.Print(QString(c));
+            s.CurrentX(x + (c == u' ' ? extraBlank : extraOther));
+            s.CurrentY(y);
+        }
+        s.Print(QString());
+    }
+    return size;
+}
+
+// Texts whose lines end close to the width at many sizes: kerning pairs,
+// ligatures, hyphens, words longer than a line, paragraphs, and scripts that
+// are measured whole.
+TEST(FitText, BreaksLinesWhereMeasuringEveryLineBreaksThem)
+{
+    const QString sentence = QStringLiteral("Layouts are fitted word by word, and every size is tried in turn. ");
+    const struct {
+        const char* name;
+        QString text;
+        int width, height;
+    } cases[] = {
+        {"sentences", sentence.repeated(12), 300, 200},
+        {"narrow", sentence.repeated(5), 120, 260},
+        {"kerning and ligatures", QStringLiteral("AVAST! To Yvonne: We offer office affiliates "
+                                                 "a fine T.V. LTA, \u00c6sop's caf\u00e9 na\u00efve. ")
+                                      .repeated(6),
+         280, 180},
+        {"hyphens", QStringLiteral("well-known state-of-the-art long-winded co-op re-entry ").repeated(6), 220, 160},
+        {"long words", QStringLiteral("Antidisestablishmentarianism ") + QString(90, u'W') + QStringLiteral(" end"),
+         150, 300},
+        {"paragraphs", QStringLiteral("First paragraph here.\r\nSecond one,\rthird\nand a last, longer one.\r\n"),
+         200, 120},
+        {"other scripts", QStringLiteral("\u0393\u03b5\u03b9\u03ac \u03c3\u03bf\u03c5 \u043c\u0438\u0440 "
+                                         "na\u0308ive \u00ad soft ")
+                              .repeated(8),
+         240, 160},
+    };
+    for (const auto& c : cases) {
+        for (int alignment = 0; alignment <= 3; ++alignment) {
+            SCOPED_TRACE(std::string(c.name) + ", alignment " + std::to_string(alignment));
+            auto fitted = page(c.width, c.height), reference = page(c.width, c.height);
+            std::int32_t shadow = 4;
+            const bool written = FitText(*fitted, c.text, alignment, 100, shadow, 0);
+            const int size = fitByMeasuringEveryLine(*reference, c.text, alignment, 100);
+            ASSERT_EQ(written, size != 0);
+            EXPECT_EQ(fitted->FontSize(), reference->FontSize());
+            EXPECT_EQ(fitted->retainedImage(), reference->retainedImage());
+        }
+    }
 }
 
 }  // namespace

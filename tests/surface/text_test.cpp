@@ -1,8 +1,11 @@
 // Print, text measurement and rotated text.
 #include "surface_test_util.h"
 
+#include "kwpnd/error.h"
+
 #include <gtest/gtest.h>
 #include <QFontMetricsF>
+#include <QPainter>
 
 namespace kwpnd::test {
 namespace {
@@ -82,6 +85,77 @@ TEST(Print, LineBreaksPrintSeveralLines)
     const QRect ink = inkBounds(s->retainedImage());
     EXPECT_GT(ink.bottom(), line);
     EXPECT_LT(ink.right(), s->TextWidth("XY"));
+}
+
+// printSpaced against the Print calls it stands for: the same pixels on the
+// raster and in a replay at another resolution, the same position after.
+TEST(PrintSpaced, DrawsWhatPrintingEachCharacterDraws)
+{
+    struct Case {
+        const char* name;
+        QString text;
+        float extraBlank, extraOther;
+        bool bold, underline;
+    } cases[] = {
+        {"spread blanks", QStringLiteral("Fit the line, AV To ffi"), 7.3f, 0, false, false},
+        {"spread letters", QStringLiteral("Wavy\u00e9 \u00c6ther"), 4.5f, 1.5f, true, false},
+        {"fallback and marks", QStringLiteral("\u03a9 \u0436 e\u0301 \u05d0 x"), 2, 0.75f, false, false},
+        {"decorated", QStringLiteral("under line"), 3, 0.5f, false, true},
+        {"line break inside", QStringLiteral("a\nb"), 1, 1, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto spaced = textSurface();
+        auto printed = textSurface();
+        for (Surface* s : {spaced.get(), printed.get()}) {
+            s->ScaleMode(smTwip);
+            s->FontBold(c.bold);
+            s->FontUnderline(c.underline);
+            s->ForeColor(0x336699);
+            s->CurrentX(100.4f);
+            s->CurrentY(230.6f);
+        }
+        spaced->printSpaced(c.text, c.extraBlank, c.extraOther);
+        for (const QChar ch : c.text) {
+            const float x = printed->CurrentX() + printed->TextWidth(QString(ch));
+            const float y = printed->CurrentY();
+            printed->Print(QString(ch));
+            printed->CurrentX(x + (ch == u' ' ? c.extraBlank : c.extraOther));
+            printed->CurrentY(y);
+        }
+        printed->Print(QString());
+
+        EXPECT_FALSE(inkBounds(spaced->retainedImage()).isNull());
+        EXPECT_EQ(spaced->retainedImage(), printed->retainedImage());
+        EXPECT_EQ(spaced->CurrentX(), printed->CurrentX());
+        EXPECT_EQ(spaced->CurrentY(), printed->CurrentY());
+        for (const double factor : {1.0, 2.5}) {
+            // At 2.5 times the size and resolution, as on a printer.
+            QImage a(qRound(spaced->pixelWidth() * factor), qRound(spaced->pixelHeight() * factor),
+                     QImage::Format_RGB32);
+            a.setDotsPerMeterX(qRound(3780 * factor));
+            a.setDotsPerMeterY(qRound(3780 * factor));
+            QImage b = a.copy();
+            for (auto [image, surface] : {std::pair{&a, spaced.get()}, std::pair{&b, printed.get()}}) {
+                image->fill(Qt::white);
+                QPainter painter(image);
+                surface->replay(painter, QRectF(QPointF(0, 0), QSizeF(image->size())));
+            }
+            EXPECT_EQ(a, b) << "replayed at " << factor;
+        }
+    }
+}
+
+TEST(PrintSpaced, CharactersBeforeAFailingOneStayDrawn)
+{
+    auto s = textSurface();
+    s->ScaleMode(smTwip);
+    s->CurrentX(0);
+    // The second character's place has no device pixel.
+    EXPECT_THROW(s->printSpaced(QStringLiteral("WW"), 0, 6.0e10f), Error);
+    const QRect ink = inkBounds(s->retainedImage());
+    ASSERT_FALSE(ink.isNull());
+    EXPECT_LT(ink.right(), 20);
 }
 
 TEST(Measure, OneLineOfTheFontInScaleUnits)
