@@ -65,7 +65,7 @@ const signed char* rightDigit(int digit) { return digitTables().right[std::size_
 std::int16_t digitOf(QChar c) { return c >= u'0' && c <= u'9' ? std::int16_t(c.digitValue()) : 0; }
 }  // namespace
 
-struct clsKWPNDBarcodeUPC11::Private {
+struct KWPND10_NO_EXPORT clsKWPNDBarcodeUPC11::Private {
     Surface* surface = nullptr;
     QString data;
     std::int16_t x = kStartX;

@@ -6,7 +6,7 @@
 
 namespace kwpnd {
 
-struct Collection::Private {
+struct KWPND10_NO_EXPORT Collection::Private {
     struct Entry {
         QString key;
         QVariant item;

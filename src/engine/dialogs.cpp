@@ -64,7 +64,7 @@ QString Dialogs::defaultCaption()
     return name.isEmpty() ? QStringLiteral("KWPND10") : name;
 }
 
-struct HeadlessDialogs::State {
+struct KWPND10_NO_EXPORT HeadlessDialogs::State {
     bool quiet;
     std::deque<MsgReply> replies;
     std::deque<std::optional<QString>> texts;

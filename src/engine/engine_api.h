@@ -1,7 +1,8 @@
 #pragma once
 // What the other folders use of the engine: the value conversions of layout
 // and data texts, the error-handling kinds, the default of the dialog
-// service (which the UI layer installs), the INI file handler, and the
+// service (which the UI layer installs), the INI file handler and the
+// decoding of INI and user text files, and the
 // generation walk as a field renderer and a window see it (the field-kind
 // registry, the working record, the field context, the driver, the host
 // interface). Everything else here is private.

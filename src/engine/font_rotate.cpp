@@ -17,7 +17,7 @@ constexpr int kDefaultCellHeight = 16;
 QString ansi(const QString& text) { return fromWindows1252(toWindows1252Lossy(text)); }
 }  // namespace
 
-struct clsKWPNDFontRotateA::Private {
+struct KWPND10_NO_EXPORT clsKWPNDFontRotateA::Private {
     LogFont font;
 };
 

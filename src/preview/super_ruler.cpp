@@ -38,7 +38,7 @@ const QVariant kNoOrientation = 0, kNoStart = 0, kNoBorder = 0, kNoTracking = fa
 
 // ---- PropertyBag ------------------------------------------------------------
 
-struct PropertyBag::Private {
+struct KWPND10_NO_EXPORT PropertyBag::Private {
     QVariantMap values;
 };
 

@@ -7,7 +7,7 @@
 
 namespace kwpnd {
 
-struct SuperRuler::Private {
+struct KWPND10_NO_EXPORT SuperRuler::Private {
     Surface face{0, 0};
     std::int32_t orientation = 0;
     std::int32_t startValue = 0;

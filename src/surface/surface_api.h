@@ -1,7 +1,8 @@
 #pragma once
 // What the other folders use of the surface folder beyond the public
 // kwpnd/surface.h and kwpnd/picture.h: the device-integer conversion every
-// number goes through on its way to a pixel, the widget that shows a surface,
+// number goes through on its way to a pixel, reading a file only when it
+// is a regular file under a size cap, the widget that shows a surface,
 // and pictures of the process's own windows. Everything else here is private.
 
 #include "device_integer.h"

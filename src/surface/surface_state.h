@@ -43,7 +43,7 @@ int checkedPixels(double twips);
 // cannot be allocated.
 QImage makeRaster(QSize size);
 
-struct Surface::State {
+struct KWPND10_NO_EXPORT Surface::State {
     // Outer placement, container twips.
     float left = 0;
     float top = 0;
