@@ -47,32 +47,34 @@ KWPND_ERROR_CATALOGUE(KWPND_ERROR_CONSTANT)
 #undef KWPND_ERROR_CONSTANT
 }  // namespace ErrorNumber
 
-// The runtime's description of an error number ("Overflow", "File not
-// found" ...); "Application-defined or object-defined error" for a number
-// outside the catalogue.
+/// The runtime's description of an error number ("Overflow", "File not
+/// found" ...); "Application-defined or object-defined error" for a number
+/// outside the catalogue.
 KWPND10_EXPORT QString errorDescription(int number);
 
+/// A failure of the library: a classic error number with its description
+/// from the catalogue, and an optional detail naming what failed.
 class KWPND10_EXPORT Error : public std::exception {
 public:
-    // An error with the description of its number and no detail.
+    /// An error with the description of its number and no detail.
     explicit Error(int number);
-    // An error with the description of its number and a detail naming what
-    // failed (the key, the value, the file ...). An empty detail is none.
+    /// An error with the description of its number and a detail naming what
+    /// failed (the key, the value, the file ...). An empty detail is none.
     static Error detailed(int number, QString detail);
-    // This error with `context` (the option, file or key it concerns) put
-    // before its detail: "context: detail", or `context` alone.
+    /// This error with `context` (the option, file or key it concerns) put
+    /// before its detail: "context: detail", or `context` alone.
     Error within(const QString& context) const;
 
-    // The error number (6 for an overflow).
+    /// The error number (6 for an overflow).
     int number() const noexcept { return number_; }
-    // The runtime's description of the number, never anything else: this is
-    // what message boxes and hosts compare against.
+    /// The runtime's description of the number, never anything else: this is
+    /// what message boxes and hosts compare against.
     const QString& description() const noexcept { return description_; }
-    // What exactly failed; empty when the error has no detail.
+    /// What exactly failed; empty when the error has no detail.
     const QString& detail() const noexcept { return detail_; }
-    // "description: detail", or the description alone when there is no detail.
+    /// "description: detail", or the description alone when there is no detail.
     QString message() const;
-    // message() in UTF-8.
+    /// message() in UTF-8.
     const char* what() const noexcept override { return utf8_.constData(); }
 
 private:

@@ -194,12 +194,12 @@ public:
     float TextWidth(const QString& text) const;
     /// Height of the text (all its lines) in the current font, in scale units.
     float TextHeight(const QString& text) const;
-    // Prints the characters of a one-line text one at a time: each where
-    // Print of it alone would put it, the position then moving right by its
-    // TextWidth plus `extraBlank` after a blank or `extraOther` after any
-    // other character; then goes to the next line as Print("") does. Draws
-    // what that sequence of calls draws, in one operation (errors likewise:
-    // what came before the failing character stays drawn).
+    /// Prints the characters of a one-line text one at a time: each where
+    /// Print of it alone would put it, the position then moving right by its
+    /// TextWidth plus `extraBlank` after a blank or `extraOther` after any
+    /// other character; then goes to the next line as Print("") does. Draws
+    /// what that sequence of calls draws, in one operation (errors likewise:
+    /// what came before the failing character stays drawn).
     void printSpaced(const QString& text, float extraBlank, float extraOther);
 
     /// Text with a given face, cell height (ascent plus descent) in pixels
