@@ -48,7 +48,7 @@ void checkWrite(const QString& section, const QString& key, const QString& value
 }  // namespace
 
 // A handler's state: the named file and section, and the keys named lately.
-class IniFileHandler::Private {
+class KWPND10_NO_EXPORT IniFileHandler::Private {
 public:
     static Private& of(IniFileHandler& handler) { return *handler.d; }
 
