@@ -27,7 +27,14 @@ QString decodePage(const QByteArray& bytes)
 
 CompiledPage readCompiledPage(const QString& path)
 {
-    const QByteArray bytes = readRegularFile(path, kMaxPageBytes);
+    QByteArray bytes;
+    try {
+        bytes = readRegularFile(path, kMaxPageBytes);
+    } catch (const Error& e) {
+        if (e.number() != ErrorNumber::FileNotFound)
+            throw;
+        failWithPath(ErrorNumber::FileNotFound, path, QStringLiteral("does not exist"));
+    }
     const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
     if (!utf16 && bytes.contains('\0'))
         failWithPath(ErrorNumber::PathFileAccess, path, QStringLiteral("is not an HTML page (it holds binary data)"));

@@ -26,6 +26,8 @@ constexpr char kListener[] = R"JS(
             event.preventDefault();
     }, true);
     document.addEventListener('dblclick', function (event) {
+        if (!event.isTrusted)
+            return;  // made by a script of the page, not by the user
         event.preventDefault();
         if (bridge)
             bridge.doubleClicked();

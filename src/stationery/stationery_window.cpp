@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -111,7 +112,7 @@ struct frmKWPNDStationaryA::Private {
     clsKWPNDStationaryA& activeComponent();
     void load();
     void show(const QString& path);
-    void page(int step);
+    void turnPage(int step);
     void preview();
     void edit();
     void navigate();
@@ -160,8 +161,8 @@ void frmKWPNDStationaryA::Private::build()
     QPushButton* Command3 = button(q, "Command3", QStringLiteral("Preview"));
     QPushButton* Command5 = button(q, "Command5", QStringLiteral("EDIT"));
     QPushButton* Command4 = button(q, "Command4", QStringLiteral("&Cancel"));
-    QObject::connect(Command2, &QPushButton::clicked, q, [this] { page(-1); });
-    QObject::connect(Command1, &QPushButton::clicked, q, [this] { page(+1); });
+    QObject::connect(Command2, &QPushButton::clicked, q, [this] { turnPage(-1); });
+    QObject::connect(Command1, &QPushButton::clicked, q, [this] { turnPage(+1); });
     QObject::connect(Command3, &QPushButton::clicked, q, [this] { preview(); });
     QObject::connect(Command5, &QPushButton::clicked, q, [this] { edit(); });
     QObject::connect(Command4, &QPushButton::clicked, q, &QWidget::close);
@@ -216,7 +217,7 @@ void frmKWPNDStationaryA::Private::show(const QString& path)
         WebBrowser1->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
 
-void frmKWPNDStationaryA::Private::page(int step)
+void frmKWPNDStationaryA::Private::turnPage(int step)
 {
     try {
         const qint32 n = pageNumberOf(activePage, step);

@@ -235,7 +235,8 @@ TEST_F(StationeryWindowTest, EditMakesTypingChangeThePage)
     EXPECT_EQ(pageText(), "First page");
 
     click("Command5");  // "EDIT"
-    QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, {}, onText);
+    QTest::qWait(800);  // not the second click of a double-click
+    QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, {}, onText + QPoint(20, 0));
     QTest::keyClicks(view()->focusProxy(), "XYZ");
     EXPECT_TRUE(waitFor([&] { return pageText().contains("XYZ"); })) << pageText().toStdString();
 }
