@@ -233,15 +233,25 @@ TEST_F(StationeryTest, AFolderTheLibraryDidNotMakeIsNeverDeleted)
     EXPECT_NO_THROW(t.ClearTempPNDFolder());
 }
 
-// The shared folders are refused whatever marks them; asked without deleting.
-TEST_F(StationeryTest, TheRootTheHomeAndTheSystemTemporaryFolderAreNeverDeletable)
+// The home and the system's temporary folder (here stand-ins named by HOME
+// and TMPDIR), and what holds them, are refused even when marked.
+TEST_F(StationeryTest, TheHomeAndTheSystemTemporaryFolderAreNeverDeleted)
 {
-    for (const QString& folder : {QStringLiteral("/"), QDir::homePath(), QDir::tempPath(), QStringLiteral("/tmp"),
-                                  QFileInfo(QDir::homePath()).absolutePath()})
-        EXPECT_FALSE(stationery::whyNotDeletable(folder).isEmpty()) << folder.toStdString();
+    QTemporaryDir outer, system;
+    const QString home = outer.path() + "/home", tmp = system.path() + "/tmp";
+    for (const QString& f : {outer.path(), home, tmp}) {
+        writeAt(f + "/.kwpnd-made-this-folder", "marked");
+        writeAt(f + "/canary", "alive");
+    }
+    ScopedEnv homeEnv("HOME", home.toLocal8Bit());
+    ScopedEnv tmpEnv("TMPDIR", tmp.toLocal8Bit());
     clsKWPNDStationaryA s;
-    s.StationaryPath(stationery());
-    EXPECT_TRUE(stationery::whyNotDeletable(s.WinPndTempFolder()).isEmpty());
+    for (const QString& f : {home, tmp, outer.path()}) {
+        s.TempFolder(f);
+        EXPECT_EQ(errorOf([&] { s.ClearTempFolder(); }), 75) << f.toStdString();
+        EXPECT_EQ(readAt(f + "/canary"), "alive") << f.toStdString();
+    }
+    EXPECT_FALSE(stationery::whyNotDeletable("/").isEmpty());
 }
 
 TEST_F(StationeryTest, WithoutWindirTheFoldersAreBelowAPrivateRoot)
