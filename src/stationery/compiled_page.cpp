@@ -2,8 +2,6 @@
 
 #include "stationery_errors.h"
 
-#include "engine/windows1252.h"
-
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <limits>

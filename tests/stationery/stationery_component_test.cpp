@@ -5,7 +5,6 @@
 #include "stationery/working_copy.h"
 #include "stationery_support.h"
 
-#include "engine/ini_file_handler.h"
 #include "kwpnd/error.h"
 #include "kwpnd/stationery.h"
 

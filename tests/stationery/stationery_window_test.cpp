@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace kwpnd::test {
@@ -110,6 +111,7 @@ TEST_F(StationeryWindowTest, ShowsThePageWithItsStylesUnderTheSettingsTitle)
     EXPECT_EQ(dialogs_->shown()[0].caption, "complete");
     EXPECT_EQ(dialogs_->shown()[1].text.toUtf8(), page("First page"));
     EXPECT_EQ(pageText(), "First page");
+    EXPECT_TRUE(view()->page()->profile()->isOffTheRecord());
     // The style sheet beside the page is found: its background colour is painted.
     const QImage shot = view()->grab().toImage();
     EXPECT_EQ(QColor(shot.pixel(shot.width() - 20, shot.height() - 20)), QColor("#2a6db0"));
