@@ -1,6 +1,6 @@
 // Reading compiled pages and the page numbers of their file names.
 
-#include "stationery/compiled_page.h"
+#include "compiled_page.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The stationery component: where its folders are, the working copy, the
 // settings reader, the random folder names and the clears.
 
-#include "stationery/stationery_folders.h"
-#include "stationery/working_copy.h"
+#include "stationery_folders.h"
+#include "working_copy.h"
 #include "stationery_support.h"
 
 #include "kwpnd/error.h"

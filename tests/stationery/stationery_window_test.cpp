@@ -2,7 +2,7 @@
 // event, the replaced context menu, editing, print preview and the guard on
 // what a page may load.
 
-#include "stationery/page_print.h"
+#include "page_print.h"
 #include "stationery_support.h"
 
 #include "kwpnd/dialogs.h"
