@@ -13,7 +13,7 @@ namespace kwpnd {
 class frmKWPNDPreviewA;
 class IniFileHandler;
 
-class clsKWPNDPreviewA::Private {
+class KWPND10_NO_EXPORT clsKWPNDPreviewA::Private {
 public:
     Private();
     ~Private();

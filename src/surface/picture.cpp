@@ -17,7 +17,7 @@ const QImage& noImage()
 }  // namespace
 
 // One allocation holds the raster and the recording it was drawn from.
-struct Picture::Private {
+struct KWPND10_NO_EXPORT Picture::Private {
     QImage image;
     std::shared_ptr<const Recording> recording;
 
