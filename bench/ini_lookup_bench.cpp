@@ -3,7 +3,7 @@
 // move. IniFileHandler (one parsed copy, checked on disk once per pass)
 // against a reader that scans the file afresh for every look-up.
 
-#include "ini_file_handler.h"
+#include "ini_lookup.h"
 
 #include <QFile>
 #include <QStringList>

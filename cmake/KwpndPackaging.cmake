@@ -16,7 +16,7 @@ set(CPACK_COMPONENT_LIBRARY_DESCRIPTION
   "The KWPND10 shared library with its headers and its CMake package (find_package(KWPND10)).")
 set(CPACK_COMPONENT_TOOL_DISPLAY_NAME "kwpnd tool")
 set(CPACK_COMPONENT_TOOL_DESCRIPTION
-  "The kwpnd command-line tool: render, preview, print and barcode, with its manual page and bash completion.")
+  "The kwpnd command-line tool: render, preview, print, barcode and stationery, with its manual page and bash completion.")
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -32,7 +32,9 @@ set(CPACK_DEBIAN_TOOL_PACKAGE_NAME "kwpnd")
 # run-time libraries are read with the library found in the build tree.
 set(CPACK_COMPONENT_TOOL_DEPENDS library)
 set(CPACK_DEBIAN_TOOL_PACKAGE_DEPENDS "libkwpnd10 (= ${PROJECT_VERSION})")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${PROJECT_BINARY_DIR}")
+# Both libraries it links (libKWPND10 and libKWPND10Stationery) are read
+# from the build tree.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${PROJECT_BINARY_DIR}" "${PROJECT_BINARY_DIR}/src/stationery")
 set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION "graphics")
 
 include(CPack)

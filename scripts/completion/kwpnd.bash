@@ -10,6 +10,7 @@ _kwpnd_window_options="-d --data --scale-mode --height --width --watermark --log
 _kwpnd_preview_options="$_kwpnd_window_options --rulers --guides --adjusters --paging --page --screenshot"
 _kwpnd_print_options="$_kwpnd_window_options"
 _kwpnd_barcode_options="-o --output --height --scale-mode -h --help"
+_kwpnd_stationery_options="--screenshot --allow-remote -h --help"
 _kwpnd_symbologies="code39 ean13 upc11 evalbar"
 # The options followed by a value of their own.
 _kwpnd_value_options=" -d --data -o --output --scale-mode --height --width --watermark --logo --picture1
@@ -91,7 +92,7 @@ _kwpnd()
     local prev=${_kwpnd_words[cword - 1]}
 
     if ((cword == 1)); then
-        COMPREPLY=($(compgen -W "render preview print barcode --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "render preview print barcode stationery --help --version" -- "$cur"))
         return
     fi
 
@@ -101,6 +102,7 @@ _kwpnd()
         preview) options=$_kwpnd_preview_options ;;
         print) options=$_kwpnd_print_options ;;
         barcode) options=$_kwpnd_barcode_options ;;
+        stationery) options=$_kwpnd_stationery_options ;;
         *) return ;;
     esac
 
@@ -132,6 +134,14 @@ _kwpnd()
     done
     if [[ $command == barcode ]]; then
         ((positional == 0)) && COMPREPLY=($(compgen -W "$_kwpnd_symbologies" -- "$cur"))
+    elif [[ $command == stationery ]]; then
+        # The stationery folder, then a page in it.
+        if ((positional == 0)); then
+            compopt -o filenames 2>/dev/null || true
+            COMPREPLY=($(compgen -d -- "$cur"))
+        elif ((positional == 1)); then
+            _kwpnd_files "$cur" htm html
+        fi
     elif ((positional == 0)); then
         _kwpnd_files "$cur" ini INI
     fi

@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "preview_command.h"
 #include "qt_messages.h"
+#include "stationery_command.h"
 #include "tool_output.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ const Command kCommands[] = {
     {"barcode", barcodeHelp, runBarcode, neverDisplay},
     {"preview", previewHelp, runPreviewCommand, previewWantsDisplay},
     {"print", printHelp, runPrintCommand, neverDisplay},
+    {"stationery", stationeryHelp, runStationeryCommand, stationeryWantsDisplay},
 };
 
 // The display a window would go to, as the environment names it.

@@ -29,6 +29,7 @@ QString mainHelp()
         "  preview   open the preview window on a page (or save a screenshot of it)\n"
         "  print     generate a page and print it through the layout's [Printer] section\n"
         "  barcode   draw one barcode symbol to a picture file\n"
+        "  stationery  show a page of a stationery folder (or save a screenshot of it)\n"
         "\n"
         "Run 'kwpnd COMMAND --help' for the options of a command.\n"
         "Run 'kwpnd --version' for the version of the tool.\n");

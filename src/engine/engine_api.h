@@ -13,4 +13,4 @@
 #include "field_context.h"
 #include "field_kinds.h"
 #include "ini_text_codec.h"
-#include "ini_file_handler.h"
+#include "kwpnd/ini_file_handler.h"

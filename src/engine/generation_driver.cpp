@@ -5,7 +5,7 @@
 #include "field_context.h"
 #include "field_keys.h"
 #include "generation_host.h"
-#include "ini_file_handler.h"
+#include "ini_lookup.h"
 #include "kwpnd/surface.h"
 #include "surface_api.h"
 
@@ -126,7 +126,7 @@ void GenerationDriver::generateSection(const QString& name, int index)
 {
     IniFileHandler& ini = host_.readingHandler();
     auto readKey = [&](const char* key) {
-        ini.Key(iniKey(key));
+        setIniKey(ini, iniKey(key));
         return ini.Value();
     };
 
@@ -168,7 +168,7 @@ void GenerationDriver::readFieldKeys()
     IniFileHandler& ini = host_.readingHandler();
     for (const FieldKey& key : fieldKeys()) {
         step([&] {
-            ini.Key(iniKey(key.name));
+            setIniKey(ini, iniKey(key.name));
             const QString text = ini.Value();
             // A report names the line of the layout that failed.
             if (!text.isEmpty())

@@ -1,6 +1,6 @@
 #include "ini_cache.h"
 
-#include "ini_file_handler.h"
+#include "ini_lookup.h"
 
 #include <QDir>
 #include <QFile>

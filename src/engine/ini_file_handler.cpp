@@ -1,7 +1,10 @@
-#include "ini_file_handler.h"
+#include "kwpnd/ini_file_handler.h"
 
 #include "ini_cache.h"
+#include "ini_lookup.h"
 #include "kwpnd/error.h"
+
+#include <array>
 
 namespace kwpnd {
 
@@ -44,12 +47,89 @@ void checkWrite(const QString& section, const QString& key, const QString& value
 }
 }  // namespace
 
-IniFileHandler::IniFileHandler() = default;
-IniFileHandler::~IniFileHandler() = default;
-IniFileHandler::IniFileHandler(const IniFileHandler&) = default;
-IniFileHandler& IniFileHandler::operator=(const IniFileHandler&) = default;
+// A handler's state: the named file and section, and the keys named lately.
+class KWPND10_NO_EXPORT IniFileHandler::Private {
+public:
+    static Private& of(IniFileHandler& handler) { return *handler.d; }
 
-void IniFileHandler::Path(const QString& fullPath)
+    void setPath(const QString& fullPath);
+    void setSection(const QString& name);
+    void setKey(const QString& name);
+    void setKey(const IniName& name);
+    QString value() const;
+    void setValue(const QString& text);
+    void enumerateAllSections(QStringList& names, std::int32_t& count) const;
+    void enumerateCurrentSection(QStringList& names, std::int32_t& count) const;
+
+    const QString& currentSection() const { return sectionListed_ >= 0 ? listed_[sectionListed_] : section_; }
+    const IniName& currentKey() const;
+
+    QString path_;
+
+private:
+    IniFile* file() const;
+    // The current section's index in `document`, -1 when it has none.
+    int sectionIndex(const IniDocument& document) const;
+    // Makes `name` one of the keys_ and returns its index.
+    int rememberKey(const IniName& name);
+
+    // Null while no path is named. A file that did not exist yet when named
+    // is looked up again at each access (once per look-up pass), as its
+    // canonical path may differ.
+    mutable std::shared_ptr<IniFile> file_;
+    mutable bool fileExisted_ = false;
+    mutable std::uint64_t resolvedInPass_ = 0;
+
+    // The current section's name as given: either listed_[sectionListed_],
+    // a name of the last enumeration (selected without copying it), or
+    // section_. (Enumerating replaces the list, hence mutable.)
+    mutable QString section_;
+    mutable int sectionListed_ = -1;
+    mutable QStringList listed_;  // the names EnumerateAllSections handed out last
+    mutable std::uint64_t listedSerial_ = 0;  // of the document they came from
+    // Key names given lately, the current one (key_, -1 for none) among
+    // them: callers alternate between a few keys (the walk between a field's
+    // thirty), and finding a name here costs less than preparing it again.
+    static constexpr int kKeys = 48;
+    std::array<IniName, kKeys> keys_;
+    int keyCount_ = 0;
+    int nextKey_ = 0;  // the one replaced next once all are in use
+    int key_ = -1;
+    // Where the current section was last found: its index in the document
+    // of that serial (0: not looked up since the section was named).
+    mutable std::uint64_t sectionSerial_ = 0;
+    mutable int sectionAt_ = -1;
+};
+
+IniFileHandler::IniFileHandler() : d(std::make_unique<Private>()) {}
+IniFileHandler::~IniFileHandler() = default;
+IniFileHandler::IniFileHandler(const IniFileHandler& other) : d(std::make_unique<Private>(*other.d)) {}
+IniFileHandler& IniFileHandler::operator=(const IniFileHandler& other)
+{
+    *d = *other.d;
+    return *this;
+}
+
+void IniFileHandler::Path(const QString& fullPath) { d->setPath(fullPath); }
+QString IniFileHandler::Path() const { return d->path_; }
+void IniFileHandler::section(const QString& name) { d->setSection(name); }
+QString IniFileHandler::section() const { return d->currentSection(); }
+void IniFileHandler::Key(const QString& name) { d->setKey(name); }
+QString IniFileHandler::Key() const { return d->currentKey().text(); }
+QString IniFileHandler::Value() const { return d->value(); }
+void IniFileHandler::Value(const QString& text) { d->setValue(text); }
+void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& count) const
+{
+    d->enumerateAllSections(names, count);
+}
+void IniFileHandler::EnumerateCurrentSection(QStringList& names, std::int32_t& count) const
+{
+    d->enumerateCurrentSection(names, count);
+}
+
+void setIniKey(IniFileHandler& handler, const IniName& name) { IniFileHandler::Private::of(handler).setKey(name); }
+
+void IniFileHandler::Private::setPath(const QString& fullPath)
 {
     if (fullPath == path_)
         return;  // the common case: callers name the file before every access
@@ -74,9 +154,7 @@ void IniFileHandler::Path(const QString& fullPath)
     fileExisted_ = existed;
 }
 
-QString IniFileHandler::Path() const { return path_; }
-
-void IniFileHandler::section(const QString& name)
+void IniFileHandler::Private::setSection(const QString& name)
 {
     const QString& current = currentSection();
     if (name.constData() == current.constData() && name.size() == current.size())
@@ -101,15 +179,13 @@ void IniFileHandler::section(const QString& name)
     sectionListed_ = -1;
 }
 
-QString IniFileHandler::section() const { return currentSection(); }
-
-const IniName& IniFileHandler::currentKey() const
+const IniName& IniFileHandler::Private::currentKey() const
 {
     static const IniName none;
     return key_ < 0 ? none : keys_[key_];
 }
 
-int IniFileHandler::rememberKey(const IniName& name)
+int IniFileHandler::Private::rememberKey(const IniName& name)
 {
     if (keyCount_ < kKeys) {
         keys_[keyCount_] = name;
@@ -121,7 +197,7 @@ int IniFileHandler::rememberKey(const IniName& name)
     return slot;
 }
 
-void IniFileHandler::Key(const QString& name)
+void IniFileHandler::Private::setKey(const QString& name)
 {
     if (key_ >= 0 && keys_[key_].text() == name)
         return;
@@ -134,7 +210,7 @@ void IniFileHandler::Key(const QString& name)
     key_ = rememberKey(IniName(name));
 }
 
-void IniFileHandler::Key(const IniName& name)
+void IniFileHandler::Private::setKey(const IniName& name)
 {
     // The caller's prepared name, or a copy of it, is found by its data.
     for (int i = 0; i < keyCount_; ++i) {
@@ -147,9 +223,7 @@ void IniFileHandler::Key(const IniName& name)
     key_ = rememberKey(name);
 }
 
-QString IniFileHandler::Key() const { return currentKey().text(); }
-
-IniFile* IniFileHandler::file() const
+IniFile* IniFileHandler::Private::file() const
 {
     const std::uint64_t pass = currentIniPass();
     if (file_ && !fileExisted_ && (pass == 0 || pass != resolvedInPass_)) {
@@ -162,7 +236,7 @@ IniFile* IniFileHandler::file() const
     return file_.get();
 }
 
-int IniFileHandler::sectionIndex(const IniDocument& document) const
+int IniFileHandler::Private::sectionIndex(const IniDocument& document) const
 {
     if (sectionSerial_ != document.serial()) {
         sectionAt_ = document.sectionIndex(currentSection());
@@ -171,7 +245,7 @@ int IniFileHandler::sectionIndex(const IniDocument& document) const
     return sectionAt_;
 }
 
-QString IniFileHandler::Value() const
+QString IniFileHandler::Private::value() const
 {
     IniFile* f = file();
     if (!f)
@@ -180,7 +254,7 @@ QString IniFileHandler::Value() const
     return document.value(sectionIndex(document), currentKey());
 }
 
-void IniFileHandler::Value(const QString& text)
+void IniFileHandler::Private::setValue(const QString& text)
 {
     IniFile* f = file();
     if (!f)
@@ -189,7 +263,7 @@ void IniFileHandler::Value(const QString& text)
     f->setValue(IniName(currentSection()), currentKey(), text);
 }
 
-void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& count) const
+void IniFileHandler::Private::enumerateAllSections(QStringList& names, std::int32_t& count) const
 {
     IniFile* f = file();
     if (!f) {
@@ -209,7 +283,7 @@ void IniFileHandler::EnumerateAllSections(QStringList& names, std::int32_t& coun
     count = static_cast<std::int32_t>(names.size());
 }
 
-void IniFileHandler::EnumerateCurrentSection(QStringList& names, std::int32_t& count) const
+void IniFileHandler::Private::enumerateCurrentSection(QStringList& names, std::int32_t& count) const
 {
     IniFile* f = file();
     if (!f) {

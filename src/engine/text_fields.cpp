@@ -2,7 +2,7 @@
 
 #include "conversions.h"
 #include "format.h"
-#include "ini_file_handler.h"
+#include "kwpnd/ini_file_handler.h"
 #include "runtime_component.h"
 #include "surface_api.h"
 #include "text_fit.h"

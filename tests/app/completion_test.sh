@@ -50,6 +50,7 @@ check_options preview "$window
 $(help_options preview)"
 check_options print "$window"
 check_options barcode "$(help_options barcode)"
+check_options stationery "$(help_options stationery)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -57,7 +58,7 @@ cd "$work"
 mkdir sub
 touch a.ini b.png c.pdf d.bmp e.txt 'f g.ini'
 
-expect "kwpnd " render preview print barcode --help --version
+expect "kwpnd " render preview print barcode stationery --help --version
 expect "kwpnd re" render
 expect "kwpnd render " a.ini 'f g.ini' sub
 expect "kwpnd render --str" --strict --string
@@ -81,6 +82,8 @@ expect "kwpnd barcode " $symbologies
 expect "kwpnd barcode -o d.bmp e" $(tr ' ' '\n' <<<"$symbologies" | grep "^e")
 expect "kwpnd barcode ean13 "
 expect "kwpnd barcode ean13 1 -o " b.png d.bmp sub
+expect "kwpnd stationery " sub
+expect "kwpnd stationery sub --screenshot " b.png sub
 expect "kwpnd frobnicate "
 
 if ((failures)); then

@@ -24,6 +24,8 @@ expect_not_in() {
     if grep -qE "$2" <<<"$(contents "$1")"; then echo "$(basename "$1") holds $2"; exit 1; fi
 }
 expect_in "${library[0]}" '/libKWPND10\.so\.1$'
+expect_in "${library[0]}" '/libKWPND10Stationery\.so\.1$'
+expect_in "${library[0]}" '/include/kwpnd/kwpnd10_stationery_export\.h$'
 expect_in "${library[0]}" '/include/kwpnd/preview\.h$'
 expect_in "${library[0]}" '/cmake/KWPND10/KWPND10Config\.cmake$'
 expect_not_in "${library[0]}" '/bin/kwpnd$'

@@ -17,11 +17,11 @@ missing() { echo "FAIL: the manual page lacks $*"; failures=$((failures + 1)); }
 section() { awk -v h="$1" '/^[A-Z]/ { on = ($0 == h) } on' <<<"$text"; }
 
 commands=$(section COMMANDS)
-for command in render preview print barcode; do
+for command in render preview print barcode stationery; do
     grep -qE "^       $command( |$)" <<<"$commands" || missing "the command $command"
 done
 options=$(section OPTIONS)
-for command in render preview print barcode; do
+for command in render preview print barcode stationery; do
     for option in $(help_options "$command"); do
         grep -qE -- "(^|[ ,])$option([ ,=]|$)" <<<"$options" || missing "$command's option $option"
     done

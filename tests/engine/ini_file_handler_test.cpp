@@ -1,4 +1,4 @@
-#include "ini_file_handler.h"
+#include "ini_lookup.h"
 
 #include "kwpnd/error.h"
 #include "support/test_support.h"

@@ -8,7 +8,7 @@
 // of the file (or a new one) gets a fixed value.
 #include "fuzz/fuzz_support.h"
 #include "ini_document.h"
-#include "ini_file_handler.h"
+#include "ini_lookup.h"
 
 #include <QDir>
 #include <QFile>

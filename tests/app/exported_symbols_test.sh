@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The shared libraries export their public API only: no symbol of theirs names
+# a private implementation or a type of the library's own insides.
+# Usage: exported_symbols_test.sh LIBRARY...
+set -euo pipefail
+internal='::Private::|kwpnd::stationery::|kwpnd::Ini(Name|Document|File|LookupPass)[^A-Za-z]|kwpnd::(GenerationDriver|FieldContext|WorkingRecord)'
+faults=0
+for library in "$@"; do
+    leaked=$(nm -D --defined-only --demangle "$library" | cut -d' ' -f3- | grep -E "$internal" || true)
+    if [[ -n "$leaked" ]]; then
+        echo "FAIL: $(basename "$library") exports internal names:"
+        echo "$leaked" | head -20
+        faults=1
+    fi
+done
+exit $faults
