@@ -50,13 +50,15 @@ LD_LIBRARY_PATH="$libs:${LD_LIBRARY_PATH:-}" "$work/host/invoice_host" "$source_
     "$source_dir/examples/invoice/data.ini" "$work/page.bmp" 2>"$work/stderr"
 [ "$(head -c 2 "$work/page.bmp")" = "BM" ] || { echo "no bitmap written"; cat "$work/stderr"; exit 1; }
 # The host is linked against the unpacked library, not the build tree's.
-ldd "$work/host/invoice_host" | grep -q "$root" ||
-    LD_LIBRARY_PATH="$libs" ldd "$work/host/invoice_host" | grep -q "$libs/libKWPND10" ||
-    { echo "host not linked to the unpacked library"; exit 1; }
+# (ldd's output is kept whole first: grep -q stops reading at the first
+# match, and under pipefail the cut-off ldd would fail the pipe.)
+linked=$(ldd "$work/host/invoice_host"; LD_LIBRARY_PATH="$libs" ldd "$work/host/invoice_host")
+grep -qE "$root|$libs/libKWPND10" <<<"$linked" || { echo "host not linked to the unpacked library"; exit 1; }
 
 out=$(LD_LIBRARY_PATH="$libs:${LD_LIBRARY_PATH:-}" "$root/usr/bin/kwpnd" --version)
 [ "$out" = "kwpnd $version" ] || { echo "unpacked kwpnd --version said '$out'"; exit 1; }
-gzip -dc "$root/usr/share/man/man1/kwpnd.1.gz" 2>/dev/null | grep -q '^\.SH "EXIT STATUS"' ||
+manual=$(gzip -dc "$root/usr/share/man/man1/kwpnd.1.gz" 2>/dev/null || true)
+grep -q '^\.SH "EXIT STATUS"' <<<"$manual" ||
     grep -q '^\.SH "EXIT STATUS"' "$root/usr/share/man/man1/kwpnd.1" 2>/dev/null ||
     { echo "manual page missing its exit statuses"; exit 1; }
 echo "packages: $(du -k "${library[0]}" | cut -f1) KiB $(basename "${library[0]}"), $(du -k "${tool[0]}" | cut -f1) KiB $(basename "${tool[0]}")"
