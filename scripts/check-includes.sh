@@ -3,7 +3,9 @@
 #
 #   surface <- engine <- barcode, preview <- design, stationery <- app
 #
-# (preview may use barcode too). A folder includes another folder only
+# (preview may use barcode too; stationery, a shared library of its own,
+# and the tool are hosts of the library and use its public headers only).
+# A folder includes another folder only
 # through that folder's facade, <folder>_api.h, and only a folder below it;
 # it names no other folder's file, no include climbs with "../", and the
 # engine includes no widget header and nothing of barcode.
@@ -23,7 +25,7 @@ declare -A may_use=(
     [barcode]="engine surface"
     [preview]="barcode engine surface"
     [design]="preview barcode engine surface"
-    [stationery]="preview barcode engine surface"
+    [stationery]=""  # its own shared library: public headers only
     [app]=""  # the tool is an ordinary host: public headers only
 )
 
