@@ -7,7 +7,9 @@
 
 #include "kwpnd/kwpnd10_export.h"
 
+#include <QFont>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -42,6 +44,12 @@ public:
     /// A file name to save to; no value when cancelled. `filter` is a list of
     /// "description|pattern" pairs joined by '|'.
     virtual std::optional<QString> saveFileName(const QString& title, const QString& filter) = 0;
+    /// Asks for a colour, starting from `initial` (red + 256 * green + 65536
+    /// * blue); no value when cancelled. This default answers no value.
+    virtual std::optional<std::int32_t> chooseColour(const QString& title, std::int32_t initial);
+    /// Asks for a font, starting from `initial`; no value when cancelled.
+    /// This default answers no value.
+    virtual std::optional<QFont> chooseFont(const QString& title, const QFont& initial);
     /// Runs a ready-made modal window of the library (the print dialog, an
     /// editor): `exec` shows it and tells whether it was accepted. Returns
     /// whether the window was accepted. This default runs it.
@@ -82,6 +90,12 @@ public:
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     /// The next scripted text, else no value (cancelled).
     std::optional<QString> saveFileName(const QString& title, const QString& filter) override;
+    /// The next scripted text read as a decimal colour value; no value when
+    /// none is scripted or it is not a whole number of 0 to 16777215.
+    std::optional<std::int32_t> chooseColour(const QString& title, std::int32_t initial) override;
+    /// The next scripted text read as a font description (QFont::toString());
+    /// no value when none is scripted or it does not describe a font.
+    std::optional<QFont> chooseFont(const QString& title, const QFont& initial) override;
     /// Never shows the window: records it as a message box under its title
     /// (text empty) and accepts it, unless the next scripted reply is Cancel
     /// or No.

@@ -46,6 +46,10 @@ void setDefaultDialogsFactory(DialogsFactory factory) { service().factory = std:
 
 bool Dialogs::runModal(QObject&, const std::function<bool()>& exec) { return exec(); }
 
+std::optional<std::int32_t> Dialogs::chooseColour(const QString&, std::int32_t) { return std::nullopt; }
+
+std::optional<QFont> Dialogs::chooseFont(const QString&, const QFont&) { return std::nullopt; }
+
 Dialogs& Dialogs::current()
 {
     DefaultService& s = service();
@@ -125,6 +129,27 @@ std::optional<QString> HeadlessDialogs::inputBox(const QString&, const QString&,
 std::optional<QString> HeadlessDialogs::saveFileName(const QString&, const QString&)
 {
     return state_->nextText(std::nullopt);
+}
+
+std::optional<std::int32_t> HeadlessDialogs::chooseColour(const QString&, std::int32_t)
+{
+    const std::optional<QString> text = state_->nextText(std::nullopt);
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong value = text->trimmed().toLongLong(&ok);
+    if (!ok || value < 0 || value > 0xFFFFFF)
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::optional<QFont> HeadlessDialogs::chooseFont(const QString&, const QFont&)
+{
+    const std::optional<QString> text = state_->nextText(std::nullopt);
+    QFont font;
+    if (!text || !font.fromString(*text))
+        return std::nullopt;
+    return font;
 }
 
 bool HeadlessDialogs::runModal(QObject& window, const std::function<bool()>&)

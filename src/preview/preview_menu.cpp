@@ -56,8 +56,10 @@ void buildPreviewMenu(QMenu& menu, frmKWPNDPreviewA& window)
     for (const Item& item : kGoToPageItems)
         addItem(*goToPage, item, window);
     addItem(menu, kExit, window);
-    // The check mark of "Guides" shows only the toggles made here.
-    menu.findChild<QAction*>(QStringLiteral("mnuPopUpGuides"))->setCheckable(true);
+    // The check marks of "Guides" and "&Adjusters" show only the toggles
+    // made here.
+    for (const char* toggle : {"mnuPopUpGuides", "mnuPopUpAdjusters"})
+        menu.findChild<QAction*>(QLatin1String(toggle))->setCheckable(true);
 }
 
 }  // namespace kwpnd

@@ -25,10 +25,14 @@ frmKWPNDPreviewA::frmKWPNDPreviewA() : driver_(*this)
     // The window draws the barcode folder's kinds too (their sheet state
     // lives in the driver's record, for the window's life).
     registerBarcodeFieldKinds();
+    if (const DesignAidsFactory make = designAidsFactory())
+        designAids_ = make(*this);
 }
 
 frmKWPNDPreviewA::~frmKWPNDPreviewA()
 {
+    if (visual_ && visual_->form && designAids_)
+        designAids_->formUnloading();
     if (visual_ && visual_->form) {
         visual_->form->detach();
         // Widgets outliving the application (a component held until the
@@ -57,7 +61,10 @@ void frmKWPNDPreviewA::load()
         visual_->CerPrvC.BackColor(0xFFFFFF);
         visual_->form = new PreviewForm(*this, visual_->CerPrvC, visual_->picBarCodePicObj, visual_->picBarCodeLabel);
         canvasPlacementChanged();
-        mbShowActiveAdjusterOnly = false;
+        // The design aids take their parts of the form (and reset the
+        // adjusters' show mode) before anything is generated.
+        if (designAids_)
+            designAids_->formLoaded(*visual_->form);
         CreateWindowObjects();
         GetSettingsINI();
         ApplySettingsINI();
@@ -77,6 +84,8 @@ void frmKWPNDPreviewA::load()
     } catch (...) {
         // A window whose load failed is not loaded: the next touch starts again.
         if (visual_->form) {
+            if (designAids_)
+                designAids_->formUnloading();
             visual_->form->detach();
             delete visual_->form.data();
         }
@@ -96,6 +105,8 @@ void frmKWPNDPreviewA::unload()
     // be in the middle of their own event (the Exit item, a close): they go
     // once that event is done, after letting go of the surfaces.
     if (PreviewForm* form = visual_->form) {
+        if (designAids_)
+            designAids_->formUnloading();
         form->detach();
         form->hide();
         form->deleteLater();
@@ -194,6 +205,27 @@ IniFileHandler& frmKWPNDPreviewA::secondHandler()
     if (!v.secondIni)
         throw Error(ErrorNumber::ObjectNotSet);
     return *v.secondIni;
+}
+
+// ---- Design aids: what generation lays over the fields ----------------------------------
+
+void frmKWPNDPreviewA::ClearAdjusters()
+{
+    if (designAids_)
+        designAids_->ClearAdjusters();
+}
+
+void frmKWPNDPreviewA::DrawGuides(double xLeft, double yTop, const QString& section)
+{
+    if (designAids_)
+        designAids_->DrawGuides(xLeft, yTop, section);
+}
+
+void frmKWPNDPreviewA::DrawAdjusters(const QString& type, double xLeft, double yTop, const QString& section, int index,
+                                     const QString& description)
+{
+    if (designAids_)
+        designAids_->DrawAdjusters(type, xLeft, yTop, section, index, description);
 }
 
 // ---- Rulers ---------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "engine_api.h"
 #include "kwpnd/surface.h"
 #include "page_printer.h"
+#include "window_design_aids.h"
 
 #include <QPointer>
 #include <QSizeF>
@@ -158,6 +159,12 @@ public:
     QObject* applicationObject() override { return moAppobjectFromClass.data(); }
     bool guidesOn() const override { return mbGuides; }
     bool adjustersOn() const override { return mbAdjusters; }
+    void ClearAdjusters() override;
+    void DrawGuides(double xLeft, double yTop, const QString& section) override;
+    void DrawAdjusters(const QString& type, double xLeft, double yTop, const QString& section, int index,
+                       const QString& description) override;
+    // The design aids of this window; null when none were registered.
+    WindowDesignAids* designAids() const { return designAids_.get(); }
     bool afterGenerateActionsOn() const override;
     Picture captureWindow(QObject* control) override;
     // picBarCodePicObj and picBarCodeLabel, on which barcode sheets compose.
@@ -178,7 +185,6 @@ private:
     // Private state kept while the window is unloaded.
     QString msWindowTitle;
     bool mbZoomButtonDown = false;
-    bool mbShowActiveAdjusterOnly = false;
     std::int16_t miPrintCopies = 0;
     std::int16_t miPrintShowDialog = 0;
     PrintOutput chosenOutput_;
@@ -188,6 +194,7 @@ private:
     std::unique_ptr<Visual> visual_;
     QEventLoop* modalLoop_ = nullptr;
     GenerationDriver driver_;
+    std::unique_ptr<WindowDesignAids> designAids_;
 };
 
 // The window of a component, created (not loaded) on first need.

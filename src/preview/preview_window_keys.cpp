@@ -28,6 +28,8 @@ const Shortcut kShortcuts[] = {
 
 bool frmKWPNDPreviewA::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
 {
+    if (designAids_ && designAids_->windowKeyDown(KeyCode, Shift))
+        return true;
     for (const Shortcut& s : kShortcuts) {
         if (s.keyCode == KeyCode && (!s.ctrlAlone || Shift == kCtrlAlone)) {
             s.run(*this);
@@ -56,7 +58,11 @@ void frmKWPNDPreviewA::mnuPopUpGuides_Click()
     mnuPopUpGenerate_Click();
 }
 
-// The adjusters' own menu handling arrives with the adjusters.
-void frmKWPNDPreviewA::mnuPopUpAdjusters_Click() {}
+void frmKWPNDPreviewA::mnuPopUpAdjusters_Click()
+{
+    mbAdjusters = !mbAdjusters;
+    form().menuItem(QStringLiteral("mnuPopUpAdjusters"))->setChecked(mbAdjusters);
+    mnuPopUpGenerate_Click();
+}
 
 }  // namespace kwpnd

@@ -1,11 +1,9 @@
 // The output commands that work on the canvas as a whole: clear, copy, save,
-// mail, the settings editor. Printing is in preview_window_print.cpp.
+// mail, the settings editor (which the design aids provide). Printing is in preview_window_print.cpp.
 // Capturing a registered control for a capture field is here too.
 #include "engine_api.h"
 #include "kwpnd/dialogs.h"
-#include "preview_settings_dialog.h"
 #include "preview_visual.h"
-#include "qt_dialogs.h"
 #include "surface_api.h"
 
 #include <QClipboard>
@@ -65,10 +63,8 @@ void frmKWPNDPreviewA::PreviewSettings()
 {
     const QString layout = CerPrvC().Tag();
     Dialogs::current().messageBox(layout, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("tag"));
-    PreviewSettingsDialog editor(&form());
-    editor.moPreviewWin = this;
-    editor.msSettingFile = layout;
-    execModal(editor);
+    if (designAids_)
+        designAids_->openSettingsEditor(layout);
 }
 
 void frmKWPNDPreviewA::PreviewSettingsRefresh()

@@ -3,7 +3,9 @@
 #include "engine_api.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -130,6 +132,24 @@ std::optional<QString> QtDialogs::saveFileName(const QString& title, const QStri
     if (name.isEmpty())
         return std::nullopt;
     return name;
+}
+
+std::optional<std::int32_t> QtDialogs::chooseColour(const QString& title, std::int32_t initial)
+{
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, QApplication::activeWindow(), title);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();
+}
+
+std::optional<QFont> QtDialogs::chooseFont(const QString& title, const QFont& initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(), title);
+    if (!ok)
+        return std::nullopt;
+    return font;
 }
 
 }  // namespace kwpnd

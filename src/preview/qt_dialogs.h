@@ -19,6 +19,8 @@ public:
                         const QString& detail = {}) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter) override;
+    std::optional<std::int32_t> chooseColour(const QString& title, std::int32_t initial) override;
+    std::optional<QFont> chooseFont(const QString& title, const QFont& initial) override;
 };
 
 // The box QtDialogs::messageBox runs, not yet shown: the detail, if any, is

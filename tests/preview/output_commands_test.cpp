@@ -4,6 +4,7 @@
 #include "kwpnd/error.h"
 #include "kwpnd/preview.h"
 #include "preview_window.h"
+#include "window_design_aids.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -120,23 +121,47 @@ TEST_F(OutputCommands, EmailOnlyShowsABox)
     EXPECT_EQ(canvas().retainedImage(), before);
 }
 
+// Design aids that only note which layouts the settings editor was opened on.
+struct EditorOpenings : WindowDesignAids {
+    static inline QStringList opened;
+    void formLoaded(PreviewForm&) override {}
+    void formUnloading() override {}
+    void ClearAdjusters() override {}
+    void DrawGuides(double, double, const QString&) override {}
+    void DrawAdjusters(const QString&, double, double, const QString&, int, const QString&) override {}
+    bool windowKeyDown(std::int16_t, std::int16_t) override { return false; }
+    void openSettingsEditor(const QString& layoutPath) override { opened << layoutPath; }
+};
+
 TEST_F(OutputCommands, SettingsShowsTheLayoutPathThenOpensTheEditor)
 {
-    window().PreviewSettings();
-    ASSERT_EQ(dialogs->shown().size(), 2u);
+    setDesignAidsFactory([](frmKWPNDPreviewA&) -> std::unique_ptr<WindowDesignAids> {
+        return std::make_unique<EditorOpenings>();
+    });
+    EditorOpenings::opened.clear();
+    auto withAids = clsKWPNDPreviewA::create();
+    withAids->SettingFile(layout);
+    withAids->DataFile(data);
+    withAids->PreviewGenerate(true);
+    withAids->InitialiseForm();
+    setDesignAidsFactory(nullptr);
+    windowOf(*withAids).PreviewSettings();
+    ASSERT_EQ(dialogs->shown().size(), 1u);
     EXPECT_EQ(dialogs->shown()[0].caption, QStringLiteral("tag"));
     EXPECT_EQ(dialogs->shown()[0].text, layout);
     EXPECT_EQ(dialogs->shown()[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(dialogs->shown()[1].caption, QStringLiteral("Preview Settings"));
+    EXPECT_EQ(EditorOpenings::opened, QStringList{layout});
 
-    // A canvas never generated or paged: an empty path.
+    // A canvas never generated or paged: an empty path. A window without
+    // design aids shows the box and opens nothing.
     dialogs->clearShown();
     auto fresh = clsKWPNDPreviewA::create();
     fresh->SettingFile(layout);
     fresh->InitialiseForm();
     windowOf(*fresh).PreviewSettings();
-    ASSERT_EQ(dialogs->shown().size(), 2u);
+    ASSERT_EQ(dialogs->shown().size(), 1u);
     EXPECT_EQ(dialogs->shown()[0].text, QString());
+    EXPECT_EQ(EditorOpenings::opened, QStringList{layout});
 }
 
 TEST_F(OutputCommands, SettingsRefreshGeneratesEvenWhenNotArmed)

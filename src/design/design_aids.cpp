@@ -1,0 +1,37 @@
+#include "design_aids.h"
+
+#include "design_api.h"
+
+namespace kwpnd {
+
+DesignAids::DesignAids(frmKWPNDPreviewA& window) : window_(window), edits_(window) {}
+
+DesignAids::~DesignAids() = default;
+
+void DesignAids::formLoaded(PreviewForm& form) { form_ = &form; }
+
+void DesignAids::formUnloading() { form_ = nullptr; }
+
+void DesignAids::ClearAdjusters() {}
+
+void DesignAids::DrawGuides(double xLeft, double yTop, const QString& section) {}
+
+void DesignAids::DrawAdjusters(const QString& type, double xLeft, double yTop, const QString& section, int index,
+                               const QString& description)
+{
+}
+
+bool DesignAids::windowKeyDown(std::int16_t keyCode, std::int16_t shift) { return edits_.undoKey(keyCode, shift); }
+
+void DesignAids::openSettingsEditor(const QString& layoutPath) {}
+
+DesignAids* designAidsOf(frmKWPNDPreviewA& window) { return dynamic_cast<DesignAids*>(window.designAids()); }
+
+void registerDesignAids()
+{
+    setDesignAidsFactory([](frmKWPNDPreviewA& window) -> std::unique_ptr<WindowDesignAids> {
+        return std::make_unique<DesignAids>(window);
+    });
+}
+
+}  // namespace kwpnd
