@@ -614,7 +614,7 @@ TEST_F(PreviewWindow, PreviewMenuItems)
     // The adjusters toggle generates again: this layout has no [Preview]
     // section, whose after-generation keys then report 13.
     EXPECT_EQ(shownTexts(), (QStringList{"0|print direct", Dialogs::defaultCaption() + "|email", "tag|" + layout,
-                                         "13|Type mismatch\n"}));
+                                         "13|Type mismatch\r\n"}));
     EXPECT_TRUE(w.mbAdjusters);
     EXPECT_TRUE(item("mnuPopUpAdjusters")->isChecked());
     for (QAction* a : f.mnuPopUpPreviewMenu->findChildren<QAction*>())
