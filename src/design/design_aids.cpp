@@ -1,6 +1,7 @@
 #include "design_aids.h"
 
 #include "design_api.h"
+#include "settings_editor.h"
 
 namespace kwpnd {
 
@@ -23,7 +24,11 @@ void DesignAids::DrawAdjusters(const QString& type, double xLeft, double yTop, c
 
 bool DesignAids::windowKeyDown(std::int16_t keyCode, std::int16_t shift) { return edits_.undoKey(keyCode, shift); }
 
-void DesignAids::openSettingsEditor(const QString& layoutPath) {}
+void DesignAids::openSettingsEditor(const QString& layoutPath)
+{
+    frmKWPNDPreviewSettingsA editor(window_, edits_, layoutPath, form_.data());
+    execModal(editor);
+}
 
 DesignAids* designAidsOf(frmKWPNDPreviewA& window) { return dynamic_cast<DesignAids*>(window.designAids()); }
 

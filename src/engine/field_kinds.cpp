@@ -1,11 +1,13 @@
 #include "field_kinds.h"
 
 #include "field_context.h"
+#include "field_keys.h"
 #include "picture_fields.h"
 #include "text_fields.h"
 
 #include <map>
 #include <mutex>
+#include <vector>
 
 namespace kwpnd {
 
@@ -63,6 +65,15 @@ public:
         kinds_[kind.type] = kind;
     }
 
+    std::vector<FieldKind> all() const
+    {
+        std::lock_guard lock(mutex_);
+        std::vector<FieldKind> kinds;
+        for (const auto& entry : kinds_)
+            kinds.push_back(entry.second);
+        return kinds;
+    }
+
     std::optional<FieldKind> find(const QString& type) const
     {
         std::lock_guard lock(mutex_);
@@ -87,6 +98,22 @@ private:
 void registerFieldKind(const FieldKind& kind) { FieldKindRegistry::instance().add(kind); }
 
 std::optional<FieldKind> findFieldKind(const QString& type) { return FieldKindRegistry::instance().find(type); }
+
+QStringList knownFieldKeyNames()
+{
+    QStringList names{QStringLiteral("Enabled"), QStringLiteral("Type")};
+    auto add = [&names](const char* name) {
+        const QString key = QLatin1String(name);
+        if (!names.contains(key, Qt::CaseInsensitive))
+            names << key;
+    };
+    for (const FieldKey& key : fieldKeys())
+        add(key.name);
+    for (const FieldKind& kind : FieldKindRegistry::instance().all())
+        for (const FieldKindKey& key : kind.keys)
+            add(key.name);
+    return names;
+}
 
 Picture GenerationHost::captureWindow(QObject*)
 {

@@ -7,6 +7,7 @@
 // A Type that names no kind prints the field's data as plain text.
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <span>
 
@@ -40,6 +41,11 @@ void registerFieldKind(const FieldKind& kind);
 
 // The kind registered under `type`, if there is one.
 std::optional<FieldKind> findFieldKind(const QString& type);
+
+// Every key name a field section can hold, each once: Enabled and Type, the
+// keys every field has in reading order, then the keys of the registered
+// kinds (those registered so far) by type. For completing key names.
+QStringList knownFieldKeyNames();
 
 // The renderer of kinds without one of their own: the field's data as plain
 // text at the drawing position.
