@@ -7,8 +7,10 @@
 #include "layout_key_names.h"
 #include "property_sheet.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 #include <memory>
 
@@ -230,6 +233,33 @@ TEST_F(SettingsEditorTest, AnAddedPropertyIsWrittenOnlyWhenAValueIsApplied)
     QTest::mouseClick(editor().Command2, Qt::LeftButton);
     EXPECT_EQ(keysListed().last(), QStringLiteral("Bordr"));
     EXPECT_TRUE(editor().StatusBar1->currentMessage().contains(QStringLiteral("Bordr")));
+}
+
+TEST_F(SettingsEditorTest, OnScreenTheKeyNameBoxCompletesKnownNames)
+{
+    chooseSection(QStringLiteral("Total"));
+    Dialogs::setCurrent(std::make_shared<QtDialogs>());
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QLineEdit* line = box ? box->findChild<QLineEdit*>() : nullptr;
+        if (!line || !line->completer()) {
+            ADD_FAILURE() << "no key name box with a completer";
+            if (box)
+                box->reject();
+            return;
+        }
+        QCompleter& completer = *line->completer();
+        completer.setCompletionPrefix(QStringLiteral("bord"));
+        for (int row = 0; completer.setCurrentRow(row); ++row)
+            offered << completer.currentCompletion();
+        QTest::keyClicks(line, QStringLiteral("Border"));
+        box->accept();
+    });
+    QTest::mouseClick(editor().Command2, Qt::LeftButton);
+    Dialogs::setCurrent(dialogs);
+    EXPECT_EQ(keysListed().last(), QStringLiteral("Border"));
+    EXPECT_EQ(offered, QStringList{QStringLiteral("Border")});
 }
 
 TEST_F(SettingsEditorTest, WithNoSectionOrNoKeyChosenNothingIsWrittenAndTheUserIsTold)
