@@ -5,21 +5,30 @@
 
 namespace kwpnd {
 
-DesignAids::DesignAids(frmKWPNDPreviewA& window) : window_(window), edits_(window) {}
+DesignAids::DesignAids(frmKWPNDPreviewA& window) : window_(window), edits_(window), adjusters_(window, edits_) {}
 
 DesignAids::~DesignAids() = default;
 
-void DesignAids::formLoaded(PreviewForm& form) { form_ = &form; }
+void DesignAids::formLoaded(PreviewForm& form)
+{
+    form_ = &form;
+    adjusters_.formLoaded(form);
+}
 
-void DesignAids::formUnloading() { form_ = nullptr; }
+void DesignAids::formUnloading()
+{
+    adjusters_.formUnloading();
+    form_ = nullptr;
+}
 
-void DesignAids::ClearAdjusters() {}
+void DesignAids::ClearAdjusters() { adjusters_.ClearAdjusters(); }
 
 void DesignAids::DrawGuides(double xLeft, double yTop, const QString& section) {}
 
 void DesignAids::DrawAdjusters(const QString& type, double xLeft, double yTop, const QString& section, int index,
                                const QString& description)
 {
+    adjusters_.DrawAdjusters(type, xLeft, yTop, section, index, description);
 }
 
 bool DesignAids::windowKeyDown(std::int16_t keyCode, std::int16_t shift) { return edits_.undoKey(keyCode, shift); }

@@ -3,6 +3,7 @@
 // (WindowDesignAids). It owns the parts and hands each call on to the part
 // it belongs to; the parts take the form's events themselves.
 
+#include "adjusters.h"
 #include "layout_edits.h"
 #include "preview_api.h"
 
@@ -26,10 +27,12 @@ public:
     void openSettingsEditor(const QString& layoutPath) override;
 
     LayoutEdits& edits() { return edits_; }
+    Adjusters& adjusters() { return adjusters_; }
 
 private:
     frmKWPNDPreviewA& window_;
     LayoutEdits edits_;
+    Adjusters adjusters_;
     QPointer<PreviewForm> form_;
 };
 

@@ -2,8 +2,10 @@
 // What the layers above the preview (the design aids) use of it: the preview
 // window, its form of widgets, the interface through which the window calls
 // its design aids, and the running of the library's modal windows through
-// the dialog service. Everything else here is private.
+// the dialog service, and the classic key, button and shift codes of window
+// events. Everything else here is private.
 
+#include "input_codes.h"
 #include "preview_form.h"
 #include "preview_window.h"
 #include "qt_dialogs.h"
