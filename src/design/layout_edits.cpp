@@ -61,7 +61,12 @@ public:
 
 LayoutEdits::LayoutEdits(frmKWPNDPreviewA& window) : window_(window) {}
 
-LayoutEdits::~LayoutEdits() = default;
+LayoutEdits::~LayoutEdits()
+{
+    // The stack's last signals would reach menu items that may outlive the
+    // application (a window kept until the process ends).
+    stack_.blockSignals(true);
+}
 
 void LayoutEdits::write(const QString& path, const QString& section, const QString& key, const QString& value,
                         Refresh refresh)
