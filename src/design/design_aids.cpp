@@ -4,17 +4,35 @@
 
 namespace kwpnd {
 
-DesignAids::DesignAids(frmKWPNDPreviewA& window) : window_(window), edits_(window) {}
+DesignAids::DesignAids(frmKWPNDPreviewA& window)
+    : window_(window), edits_(window), fieldSearch_(window), guides_(window), canvasPosition_(window)
+{
+}
 
 DesignAids::~DesignAids() = default;
 
-void DesignAids::formLoaded(PreviewForm& form) { form_ = &form; }
+void DesignAids::formLoaded(PreviewForm& form)
+{
+    form_ = &form;
+    fieldSearch_.formLoaded(form);
+    guides_.formLoaded(form);
+    canvasPosition_.formLoaded(form);
+}
 
-void DesignAids::formUnloading() { form_ = nullptr; }
+void DesignAids::formUnloading()
+{
+    form_ = nullptr;
+    fieldSearch_.formUnloading();
+    guides_.formUnloading();
+    canvasPosition_.formUnloading();
+}
 
 void DesignAids::ClearAdjusters() {}
 
-void DesignAids::DrawGuides(double xLeft, double yTop, const QString& section) {}
+void DesignAids::DrawGuides(double xLeft, double yTop, const QString& section)
+{
+    guides_.DrawGuides(xLeft, yTop, section);
+}
 
 void DesignAids::DrawAdjusters(const QString& type, double xLeft, double yTop, const QString& section, int index,
                                const QString& description)

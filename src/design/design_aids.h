@@ -3,6 +3,9 @@
 // (WindowDesignAids). It owns the parts and hands each call on to the part
 // it belongs to; the parts take the form's events themselves.
 
+#include "canvas_position.h"
+#include "field_search.h"
+#include "guides.h"
 #include "layout_edits.h"
 #include "preview_api.h"
 
@@ -26,10 +29,15 @@ public:
     void openSettingsEditor(const QString& layoutPath) override;
 
     LayoutEdits& edits() { return edits_; }
+    FieldSearch& fieldSearch() { return fieldSearch_; }
+    CanvasPosition& canvasPosition() { return canvasPosition_; }
 
 private:
     frmKWPNDPreviewA& window_;
     LayoutEdits edits_;
+    FieldSearch fieldSearch_;
+    Guides guides_;
+    CanvasPosition canvasPosition_;
     QPointer<PreviewForm> form_;
 };
 
