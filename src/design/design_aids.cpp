@@ -5,7 +5,11 @@
 
 namespace kwpnd {
 
-DesignAids::DesignAids(frmKWPNDPreviewA& window) : window_(window), edits_(window), adjusters_(window, edits_) {}
+DesignAids::DesignAids(frmKWPNDPreviewA& window)
+    : window_(window), edits_(window), adjusters_(window, edits_), fieldSearch_(window), guides_(window),
+      canvasPosition_(window)
+{
+}
 
 DesignAids::~DesignAids() = default;
 
@@ -13,17 +17,26 @@ void DesignAids::formLoaded(PreviewForm& form)
 {
     form_ = &form;
     adjusters_.formLoaded(form);
+    fieldSearch_.formLoaded(form);
+    guides_.formLoaded(form);
+    canvasPosition_.formLoaded(form);
 }
 
 void DesignAids::formUnloading()
 {
     adjusters_.formUnloading();
+    fieldSearch_.formUnloading();
+    guides_.formUnloading();
+    canvasPosition_.formUnloading();
     form_ = nullptr;
 }
 
 void DesignAids::ClearAdjusters() { adjusters_.ClearAdjusters(); }
 
-void DesignAids::DrawGuides(double xLeft, double yTop, const QString& section) {}
+void DesignAids::DrawGuides(double xLeft, double yTop, const QString& section)
+{
+    guides_.DrawGuides(xLeft, yTop, section);
+}
 
 void DesignAids::DrawAdjusters(const QString& type, double xLeft, double yTop, const QString& section, int index,
                                const QString& description)

@@ -4,6 +4,9 @@
 // it belongs to; the parts take the form's events themselves.
 
 #include "adjusters.h"
+#include "canvas_position.h"
+#include "field_search.h"
+#include "guides.h"
 #include "layout_edits.h"
 #include "preview_api.h"
 
@@ -28,11 +31,16 @@ public:
 
     LayoutEdits& edits() { return edits_; }
     Adjusters& adjusters() { return adjusters_; }
+    FieldSearch& fieldSearch() { return fieldSearch_; }
+    CanvasPosition& canvasPosition() { return canvasPosition_; }
 
 private:
     frmKWPNDPreviewA& window_;
     LayoutEdits edits_;
     Adjusters adjusters_;
+    FieldSearch fieldSearch_;
+    Guides guides_;
+    CanvasPosition canvasPosition_;
     QPointer<PreviewForm> form_;
 };
 

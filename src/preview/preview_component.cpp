@@ -215,6 +215,7 @@ void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::option
     w.mbPaging = d->paging;
 
     Surface& canvas = w.CerPrvC();  // the first touch loads the window
+    w.dismissZoomView();
     canvas.Cls();
     canvas.ScaleMode(d->scaleMode);
     canvas.BackColor(0xFFFFFF);

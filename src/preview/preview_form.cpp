@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace kwpnd {
@@ -316,6 +317,13 @@ bool PreviewForm::eventFilter(QObject* watched, QEvent* event)
     if (watched == picContainer && event->type() == QEvent::LayoutRequest) {
         runHandler([&] { owner_->canvasPlacementChanged(); });
         return false;
+    }
+    // The wheel over the page (the canvas and what lies on it pass it on to
+    // the frame) scrolls it.
+    if (watched == picContainer && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        runHandler([&] { owner_->wheelOverPage(wheel->angleDelta(), wheel->modifiers()); });
+        return true;
     }
     for (int i = 0; i < 2; ++i)
         if (watched == Command1[i])

@@ -177,6 +177,7 @@ void frmKWPNDPreviewA::InitScrollRanges()
 void frmKWPNDPreviewA::ClearPreviewPicBox()
 {
     Surface& canvas = CerPrvC();
+    dismissZoomView();
     canvas.Picture(Picture());
     canvas.Cls();
     canvas.Tag(QString());

@@ -96,6 +96,15 @@ public:
     // The zoom view's placement, in the canvas's own units.
     QRectF image1Rect();
     void image1Rect(const QRectF& units);
+    // Hides the zoom view and empties its picture (it keeps its place): the
+    // page under it changed, or the canvas was put back in place. Nothing
+    // when the window is not loaded.
+    void dismissZoomView();
+    // The mouse wheel over the page scrolls it through the scroll bars (so
+    // the rulers follow): `angleDelta` in eighths of a degree as the wheel
+    // reports it; the vertical wheel moves VScroll1, the horizontal wheel
+    // (or the vertical one with Shift) HScroll1.
+    void wheelOverPage(const QPoint& angleDelta, Qt::KeyboardModifiers modifiers);
 
     // ---- Keys and the preview menu --------------------------------------------
     // Key codes and shift state as the classic codes (input_codes.h). Returns

@@ -22,11 +22,17 @@ namespace {
 const char* const kSaveFilter = "JPG (*.JPG) | *.JPG| All Files (*.*)|*.* ";
 }  // namespace
 
-void frmKWPNDPreviewA::PreviewGenerate() { driver_.PreviewGenerate(); }
+void frmKWPNDPreviewA::PreviewGenerate()
+{
+    // The zoom view would hide what is drawn now.
+    dismissZoomView();
+    driver_.PreviewGenerate();
+}
 
 void frmKWPNDPreviewA::PreviewClear()
 {
     // The background picture (a page put there by paging) and the Tag stay.
+    dismissZoomView();
     picBarCodeLabel().Cls();
     picBarCodePicObj().Cls();
     CerPrvC().Cls();

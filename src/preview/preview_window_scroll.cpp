@@ -4,8 +4,10 @@
 #include "kwpnd/super_ruler.h"
 #include "preview_visual.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 namespace kwpnd {
 
@@ -29,6 +31,30 @@ void frmKWPNDPreviewA::scrollRangesFollowCanvas()
     // the load (a page larger than the window's design size). Past the
     // load's 16-bit ranges the bars simply take larger numbers.
     setScrollRanges(std::max(1, qRound(size.width())), std::max(1, qRound(size.height())));
+}
+
+void frmKWPNDPreviewA::wheelOverPage(const QPoint& angleDelta, Qt::KeyboardModifiers modifiers)
+{
+    Visual& v = visual();
+    // One notch of the wheel (120 eighths of a degree) moves as many small
+    // steps of the bar as the desktop's lines per notch; turning the wheel
+    // away from oneself (a positive delta) goes up or left.
+    auto scroll = [](QScrollBar* bar, int delta) {
+        if (delta == 0)
+            return;
+        const double steps = delta / 120.0 * QApplication::wheelScrollLines() * bar->singleStep();
+        const double target =
+            std::clamp(bar->value() - std::round(steps), double(bar->minimum()), double(bar->maximum()));
+        bar->setValue(static_cast<int>(target));
+    };
+    int vertical = angleDelta.y(), horizontal = angleDelta.x();
+    if (modifiers & Qt::ShiftModifier) {
+        // Shift turns the vertical wheel sideways (some systems already do).
+        horizontal = horizontal != 0 ? horizontal : vertical;
+        vertical = 0;
+    }
+    scroll(v.form->VScroll1, vertical);
+    scroll(v.form->HScroll1, horizontal);
 }
 
 void frmKWPNDPreviewA::HScroll1_Change()

@@ -1,5 +1,6 @@
 // The zoom view Image1 over the canvas, the zoom buttons and the zoom loop.
 #include "preview_visual.h"
+#include "surface_api.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -28,6 +29,18 @@ QPointF twipsPerUnit(const Surface& canvas)
     };
     return {factor(canvas.pixelWidth(), TwipsPerPixelX, canvas.ScaleWidth()),
             factor(canvas.pixelHeight(), TwipsPerPixelY, canvas.ScaleHeight())};
+}
+
+// What the zoom view shows of the canvas: its snapshot with the vectors it
+// was drawn with, redrawn sharp at any size. Under a page put there by paging
+// that has only its raster, the snapshot's raster alone, scaled smoothly.
+Picture zoomPicture(const Surface& canvas)
+{
+    const Picture snapshot = canvas.Image();
+    const Picture background = canvas.Picture();
+    if (!background.isEmpty() && !hasVectors(background))
+        return Picture(snapshot.image());
+    return snapshot;
 }
 
 void runOneTurn()
@@ -68,6 +81,15 @@ void frmKWPNDPreviewA::canvasPlacementChanged()
     }
 }
 
+void frmKWPNDPreviewA::dismissZoomView()
+{
+    if (!visual_ || !visual_->form)
+        return;
+    ZoomView* view = visual_->form->Image1;
+    view->hide();
+    view->setPicture(Picture());
+}
+
 void frmKWPNDPreviewA::Command1_MouseDown(std::int16_t Index, std::int16_t, std::int16_t, float, float)
 {
     mbZoomButtonDown = true;
@@ -95,7 +117,7 @@ void frmKWPNDPreviewA::ZoomPreview(std::int16_t Index)
     {
         const QRectF r = image1Rect();
         image1Rect(QRectF(0, 0, r.width(), r.height()));
-        form().Image1->setPicture(CerPrvC().Image().image());
+        form().Image1->setPicture(zoomPicture(CerPrvC()));
         visual_->image1Zoomed = true;
     }
     do {

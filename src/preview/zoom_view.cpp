@@ -6,9 +6,9 @@ namespace kwpnd {
 
 ZoomView::ZoomView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
-void ZoomView::setPicture(const QImage& image)
+void ZoomView::setPicture(const Picture& picture)
 {
-    picture_ = image;
+    picture_ = picture;
     update();
 }
 
@@ -20,13 +20,13 @@ void ZoomView::setStretch(bool on)
 
 void ZoomView::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    if (picture_.isEmpty())
         return;
     QPainter painter(this);
-    if (stretch_)
-        painter.drawImage(QRectF(rect()), picture_);
-    else
-        painter.drawImage(QPoint(0, 0), picture_);
+    // For a raster alone; a picture redrawn from its vectors sets its own.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(QPointF(0, 0), QSizeF(picture_.pixelSize()));
+    picture_.draw(painter, target);
 }
 
 }  // namespace kwpnd

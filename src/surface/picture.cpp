@@ -1,5 +1,6 @@
 #include "kwpnd/picture.h"
 
+#include "picture_vectors.h"
 #include "recording.h"
 
 #include <QPainter>
@@ -44,6 +45,8 @@ const std::shared_ptr<const Recording>& recordingOf(const Picture& picture)
 {
     return Picture::Private::recordingOf(picture);
 }
+
+bool hasVectors(const Picture& picture) { return recordingOf(picture) != nullptr; }
 
 Picture::Picture() = default;
 Picture::Picture(QImage image) : Picture(Private::make(std::move(image), nullptr)) {}

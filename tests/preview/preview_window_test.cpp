@@ -394,7 +394,7 @@ TEST_F(Zoom, ShortPressGivesOneStepAboutTheCentre)
     EXPECT_NEAR(r.width(), before.width() * 1.05, 0.05);
     EXPECT_NEAR(r.height(), before.height() * 1.05, 0.05);
     EXPECT_FALSE(f.Image1->isHidden());  // stays over the canvas after the release
-    EXPECT_EQ(f.Image1->picture().size(), QSize(835, 609));
+    EXPECT_EQ(f.Image1->picture().pixelSize(), QSize(835, 609));
 
     // Each press starts again from (0, 0) with the size reached.
     press(f, 1, 0);
