@@ -180,6 +180,9 @@ void Adjusters::formLoaded(PreviewForm& form)
         design->setObjectName(QStringLiteral("lblControlAdjuster_0"));
         design->setGeometry(0, 0, kDesignWidthTwips / TwipsPerPixelX, kDesignHeightTwips / TwipsPerPixelY);
         design->hide();  // it never stands for a field
+        // Its design look is the inactive one, so the adjusters of a page
+        // are red from the first generation on.
+        setLook(design, kInactiveBack, false);
         boxes.push_back(design);
     }
     fields_.assign(boxes.size(), std::nullopt);
