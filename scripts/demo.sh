@@ -22,7 +22,9 @@ build/src/app/kwpnd barcode code39 KWP-1042 -o out/labels-code39.png
 build/src/app/kwpnd barcode upc11 03600029145 --scale-mode 3 -o out/labels-upca.png
 build/src/app/kwpnd preview examples/invoice/layout.ini -d examples/invoice/data.ini --rulers \
   --screenshot out/window.png
-echo "demo: wrote out/labels-*-sheet.png, single symbols out/labels-*.png and out/window.png"
+build/src/app/kwpnd preview examples/invoice/layout.ini -d examples/invoice/data.ini --rulers \
+  --adjusters --guides --screenshot out/designer.png
+echo "demo: wrote out/labels-*-sheet.png, single symbols out/labels-*.png, out/window.png and out/designer.png"
 build/src/app/kwpnd stationery examples/stationery 1.htm --screenshot out/stationery.png \
   2>out/stationery-messages.txt  # the window's message boxes, answered
 echo "demo: wrote out/stationery.png (the stationery window on examples/stationery/1.htm)"
