@@ -167,13 +167,14 @@ void PropertySheet::showFont()
         parts << QStringLiteral("italic");
     if (flagOn(texts_.value(QStringLiteral("FontUnderline"))))
         parts << QStringLiteral("underlined");
-    font->setText(parts.join(QStringLiteral(", ")));
+    // A button reads '&' as its shortcut mark: the texts are shown as stored.
+    font->setText(parts.join(QStringLiteral(", ")).replace(u'&', QStringLiteral("&&")));
 }
 
 void PropertySheet::showForecolor()
 {
     const QString text = texts_.value(QStringLiteral("Forecolor"));
-    forecolor->setText(text.isEmpty() ? QStringLiteral("0") : text);
+    forecolor->setText(text.isEmpty() ? QStringLiteral("0") : QString(text).replace(u'&', QStringLiteral("&&")));
     QPixmap swatch(12, 12);
     swatch.fill(colourOf(colourNumberOf(text)));
     forecolor->setIcon(QIcon(swatch));
