@@ -55,13 +55,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    QStringList shownTexts() const
-    {
-        QStringList texts;
-        for (const auto& s : dialogs->shown())
-            texts << s.caption + QLatin1Char('|') + s.text;
-        return texts;
-    }
+    QStringList shownTexts() const { return test::shownTexts(*dialogs); }
 
     QTemporaryDir dir;
     QString layout, data;

@@ -66,13 +66,7 @@ protected:
         return c;
     }
 
-    QStringList shownTexts() const
-    {
-        QStringList texts;
-        for (const auto& s : dialogs->shown())
-            texts << s.caption + QLatin1Char('|') + s.text;
-        return texts;
-    }
+    QStringList shownTexts() const { return test::shownTexts(*dialogs); }
 
     QTemporaryDir dir;
     QString layout, data;
