@@ -5,6 +5,7 @@
 #include "design_aids.h"
 #include "design_api.h"
 #include "kwpnd/preview.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "kwpnd/preview.h"
 #include "kwpnd/super_ruler.h"
 #include "preview_form.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

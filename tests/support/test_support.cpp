@@ -1,6 +1,5 @@
 #include "support/test_support.h"
 
-#include "kwpnd/dialogs.h"
 #include "kwpnd/error.h"
 
 #include <QDir>
@@ -63,14 +62,6 @@ int errorOf(const std::function<void()>& call)
         return e.number();
     }
     return 0;
-}
-
-QStringList shownTexts(const HeadlessDialogs& dialogs)
-{
-    QStringList texts;
-    for (const auto& s : dialogs.shown())
-        texts << s.caption + QLatin1Char('|') + s.text;
-    return texts;
 }
 
 }  // namespace kwpnd::test

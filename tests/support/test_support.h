@@ -3,13 +3,8 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
-
-namespace kwpnd {
-class HeadlessDialogs;
-}
 
 namespace kwpnd::test {
 
@@ -24,9 +19,6 @@ QRect inkBounds(const QImage& image, QRgb background = 0xFFFFFFFF);
 
 // Number of pixels whose colour (alpha ignored) is exactly `rgb`.
 int countPixels(const QImage& image, QRgb rgb, const QRect& area = {});
-
-// Each message box the headless dialogs showed, as "caption|text".
-QStringList shownTexts(const kwpnd::HeadlessDialogs& dialogs);
 
 // The number of the kwpnd::Error that `call` throws; 0 when it throws none.
 int errorOf(const std::function<void()>& call);
