@@ -4,6 +4,8 @@
 #include "integer16.h"
 #include "kwpnd/surface.h"
 
+#include <algorithm>
+
 namespace kwpnd {
 
 namespace {
@@ -14,10 +16,14 @@ constexpr Colour kWhite = 0xFFFFFF;
 void drawRun(Surface& surface, std::int16_t count, Colour colour, std::int16_t top, std::int16_t bottom,
              std::int16_t& x)
 {
-    for (std::int16_t i = 0; i < count; ++i) {
-        surface.Line(x, top, x, bottom, colour);
-        x = integer16(x + 1);
-    }
+    if (count <= 0)
+        return;
+    // Past the 16-bit range the move is an overflow, after the segment at
+    // the last place is drawn.
+    const int drawn = std::min(int(count), 32768 - int(x));
+    const LineRun run{float(x), float(top), float(x), float(bottom), colour, LineMode::Line, drawn, 1};
+    surface.drawLines({&run, 1});
+    x = integer16(x + drawn);
 }
 }  // namespace
 

@@ -102,9 +102,15 @@ void OpPainter::paint(const ArcOp& op)
 
 void OpPainter::paint(const TextOp& op)
 {
-    painter_.setFont(fontForDevice(op.font, painter_.device()));
     painter_.setPen(op.colour);
     current_ = -1;
+    if (exact_ && !op.glyphs.isEmpty() && op.angleDegrees == 0) {
+        const QPointF baseline(op.topLeft.x(), op.topLeft.y() + op.ascent);
+        for (const QGlyphRun& run : op.glyphs)
+            painter_.drawGlyphRun(baseline, run);
+        return;
+    }
+    painter_.setFont(fontForDevice(op.font, painter_.device()));
     if (op.angleDegrees == 0) {
         for (qsizetype i = 0; i < op.lines.size(); ++i)
             painter_.drawText(QPointF(op.topLeft.x(), op.topLeft.y() + op.ascent + i * op.lineSpacing), op.lines[i]);

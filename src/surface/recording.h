@@ -64,6 +64,10 @@ struct TextOp {
     qreal ascent = 0;  // pixels at 96 dpi, to keep lines where the raster has them
     qreal lineSpacing = 0;
     qreal angleDegrees = 0;  // counter-clockwise about topLeft
+    // The glyphs of a text of one line, from the left end of its baseline,
+    // for painting one to one (far cheaper than laying the text out again);
+    // empty when the text must be drawn as text.
+    QList<QGlyphRun> glyphs;
 };
 
 // Characters drawn one by one along a line (a justified line): each exactly
