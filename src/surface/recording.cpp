@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 
 namespace kwpnd {
@@ -28,7 +29,8 @@ bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size)
 
 // ---- OpPainter -------------------------------------------------------------
 
-OpPainter::OpPainter(QPainter& painter, bool exact) : painter_(painter), exact_(exact)
+OpPainter::OpPainter(QPainter& painter, bool exact, QImage* raster)
+    : painter_(painter), exact_(exact), raster_(raster)
 {
     painter_.setBrush(Qt::NoBrush);
 }
@@ -91,7 +93,27 @@ void OpPainter::paint(const BoxOutlineOp& op)
         painter_.drawRect(rect);
 }
 
-void OpPainter::paint(const FillOp& op) { painter_.fillRect(op.cells, op.colour); }
+void OpPainter::paint(const FillOp& op)
+{
+    // An opaque colour over whole cells of the raster is those cells set to
+    // it, as the painter would set them, without the painter's set-up.
+    const QRect cells = op.cells.toAlignedRect();
+    if (raster_ && op.colour.alpha() == 255 && QRectF(cells) == op.cells &&
+        raster_->format() == QImage::Format_RGB32) {
+        const QRect area = cells & raster_->rect();
+        if (area.isEmpty())
+            return;
+        const QRgb value = op.colour.rgba();
+        const qsizetype stride = raster_->bytesPerLine();
+        uchar* row = raster_->bits() + area.top() * stride;
+        for (int y = area.top(); y <= area.bottom(); ++y, row += stride) {
+            auto* line = reinterpret_cast<QRgb*>(row) + area.left();
+            std::fill(line, line + area.width(), value);
+        }
+        return;
+    }
+    painter_.fillRect(op.cells, op.colour);
+}
 
 void OpPainter::paint(const ArcOp& op)
 {

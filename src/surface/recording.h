@@ -17,6 +17,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QImage>
 #include <QLineF>
 #include <QPainterPath>
 #include <QPen>
@@ -127,7 +128,10 @@ private:
 // pixel cells so that they cover the same area at any resolution.
 class OpPainter {
 public:
-    OpPainter(QPainter& painter, bool exact);
+    // `raster`: the image the painter paints on, untransformed and unclipped
+    // (a surface's own raster), which fills of whole cells then write
+    // directly.
+    OpPainter(QPainter& painter, bool exact, QImage* raster = nullptr);
 
     void paint(const DrawOp& op);
     void paint(const SegmentOp& op);
@@ -153,6 +157,7 @@ private:
 
     QPainter& painter_;
     bool exact_;
+    QImage* raster_;
     int current_ = -1;  // the entry the painter holds, -1 for none
     int nextFree_ = 0;
     std::array<PenEntry, kPens> pens_;

@@ -18,6 +18,7 @@
 #include <QRect>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -57,10 +58,22 @@ struct PixelScale {
     double y(float v) const { return (double(v) - top) * perUnitY; }
 };
 
-bool isNearPixel(double v) { return std::abs(v) <= kFarPixels; }
+// Coordinates whose whole pixel is near the surface (NaN is not).
+bool isNearPixel(double v) { return std::abs(v) <= kFarPixels - 1; }
+
+// snapToPixel for a coordinate that isNearPixel.
+double snapNear(double v)
+{
+    const double shifted = v + 0.5;
+    const double whole = double(static_cast<long long>(shifted));
+    return whole > shifted ? whole - 1 : whole;
+}
 
 // Whole numbers that single precision holds exactly, sums included.
-bool isExactWhole(float v) { return std::abs(v) <= float(1 << 24) && v == std::floor(v); }
+bool isExactWhole(float v)
+{
+    return std::abs(v) <= float(1 << 24) && float(static_cast<std::int32_t>(v)) == v;
+}
 
 // Whether each line or box of a run lies at most one pixel across from the
 // one before, so that together they leave no column out. The coordinates of
@@ -95,17 +108,18 @@ std::optional<Cells> runCells(const PixelScale& scale, const LineRun& run)
     }
     if (run.count > 1 && !stepsByAPixelAtMost(scale, run, xs))
         return std::nullopt;
-    double px[4];
-    for (int i = 0; i < 4; ++i)
-        px[i] = snapToPixel(scale.x(xs[i]));
-    const double py[] = {snapToPixel(scale.y(run.y1)), snapToPixel(scale.y(run.y2))};
-    // NaN fails these tests too.
-    for (double v : px)
+    double px[] = {scale.x(xs[0]), scale.x(xs[1]), scale.x(xs[2]), scale.x(xs[3])};
+    double py[] = {scale.y(run.y1), scale.y(run.y2)};
+    for (double& v : px) {
         if (!isNearPixel(v))
             return std::nullopt;
-    for (double v : py)
+        v = snapNear(v);
+    }
+    for (double& v : py) {
         if (!isNearPixel(v))
             return std::nullopt;
+        v = snapNear(v);
+    }
     return Cells{int(std::min({px[0], px[1], px[2], px[3]})), int(std::min(py[0], py[1])),
                  int(std::max({px[0], px[1], px[2], px[3]})), int(std::max(py[0], py[1]))};
 }
@@ -126,12 +140,12 @@ void Surface::drawLines(std::span<const LineRun> runs)
     // The rectangle waiting for the next one of its colour that extends it.
     std::optional<Cells> pending;
     Colour pendingColour = 0;
+    const QRectF bounds = d->drawingBounds(1);
     const auto flush = [&] {
         if (!pending)
             return;
         const Cells c = *std::exchange(pending, std::nullopt);
         const QRectF area(c.left, c.top, double(c.right) - c.left + 1, double(c.bottom) - c.top + 1);
-        const QRectF bounds = d->drawingBounds(1);
         if (touches(QLineF(area.topLeft(), area.bottomRight()), bounds))
             d->draw(FillOp{clampTo(area, bounds), toQColor(pendingColour)});
     };

@@ -87,7 +87,7 @@ OpPainter* Surface::State::canvas()
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    live.emplace(painter, true);
+    live.emplace(painter, true, &image);
     return &*live;
 }
 
