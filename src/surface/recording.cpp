@@ -11,6 +11,9 @@
 namespace kwpnd {
 
 namespace {
+// Cells beyond this many pixels are left to the painter.
+constexpr qreal kWholeCellLimit = 1 << 24;
+
 bool isWhole(qreal v) { return std::abs(v - std::round(v)) < 1e-6; }
 }  // namespace
 
@@ -97,9 +100,14 @@ void OpPainter::paint(const FillOp& op)
 {
     // An opaque colour over whole cells of the raster is those cells set to
     // it, as the painter would set them, without the painter's set-up.
-    const QRect cells = op.cells.toAlignedRect();
-    if (raster_ && op.colour.alpha() == 255 && QRectF(cells) == op.cells &&
-        raster_->format() == QImage::Format_RGB32) {
+    if (raster_ && op.colour.alpha() == 255 && raster_->format() == QImage::Format_RGB32 &&
+        std::abs(op.cells.left()) < kWholeCellLimit && std::abs(op.cells.top()) < kWholeCellLimit &&
+        op.cells.width() < kWholeCellLimit && op.cells.height() < kWholeCellLimit) {
+        const QRect cells(int(op.cells.left()), int(op.cells.top()), int(op.cells.width()), int(op.cells.height()));
+        if (QRectF(cells) != op.cells) {
+            painter_.fillRect(op.cells, op.colour);
+            return;
+        }
         const QRect area = cells & raster_->rect();
         if (area.isEmpty())
             return;

@@ -128,7 +128,8 @@ std::optional<Cells> runCells(const PixelScale& scale, const LineRun& run)
 
 void Surface::drawLines(std::span<const LineRun> runs)
 {
-    if (!d->hasArea()) {
+    const QSize size = d->pixelSize();
+    if (size.isEmpty()) {
         for (const LineRun& run : runs)
             for (int k = 0; k < run.count; ++k) {
                 const float shift = float(k) * run.stepX;
@@ -140,7 +141,7 @@ void Surface::drawLines(std::span<const LineRun> runs)
     // The rectangle waiting for the next one of its colour that extends it.
     std::optional<Cells> pending;
     Colour pendingColour = 0;
-    const QRectF bounds = d->drawingBounds(1);
+    const QRectF bounds = State::drawingBounds(1, size);
     const auto flush = [&] {
         if (!pending)
             return;

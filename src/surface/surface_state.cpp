@@ -61,10 +61,11 @@ int Surface::State::deviceLengthX(double units) const { return toDeviceInt(units
 
 int Surface::State::deviceLengthY(double units) const { return toDeviceInt(units * pixelsPerUnitY(), units); }
 
-QRectF Surface::State::drawingBounds(int penWidth) const
+QRectF Surface::State::drawingBounds(int penWidth) const { return drawingBounds(penWidth, pixelSize()); }
+
+QRectF Surface::State::drawingBounds(int penWidth, QSize size)
 {
     const double margin = penWidth + 2;
-    const QSize size = pixelSize();
     return QRectF(-margin, -margin, size.width() + 2 * margin, size.height() + 2 * margin);
 }
 

@@ -111,6 +111,7 @@ struct KWPND10_NO_EXPORT Surface::State {
     int deviceLengthY(double units) const;
     // The inner area grown by a margin wider than any pen end.
     QRectF drawingBounds(int penWidth) const;
+    static QRectF drawingBounds(int penWidth, QSize innerSize);
     const QFont& currentFont() const { return currentSurfaceFont().font; }
     const SurfaceFont& currentSurfaceFont() const;
     void fontChanged() { font = nullptr; }
