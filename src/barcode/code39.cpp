@@ -84,6 +84,19 @@ void DrawCode39(const QString& data, Surface& surface, const QString& caption, b
     }
 
     const QString upper = data.toUpper();
+    // Erased, cleared of its picture and sized again before the bars: the
+    // surface's raster is made once, for the bars.
+    struct Hold {
+        Surface& s;
+        explicit Hold(Surface& surface) : s(surface) { s.holdRaster(); }
+        ~Hold()
+        {
+            try {
+                s.releaseRaster();
+            } catch (...) {  // made at the surface's next use instead
+            }
+        }
+    } hold(surface);
     surface.ScaleMode(smPixel);
     surface.Cls();
     surface.Picture(kwpnd::Picture());

@@ -78,10 +78,10 @@ const SurfaceFont& Surface::State::currentSurfaceFont() const
 
 OpPainter* Surface::State::canvas()
 {
-    if (live)
-        return &*live;
     if (rasterStale)
         settleRaster();
+    if (live)
+        return &*live;
     if (image.isNull())
         return nullptr;
     painter.begin(&image);
