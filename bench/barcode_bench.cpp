@@ -160,9 +160,9 @@ public:
         for (const char* key : {"BarcodeData", "BarcodeHeader", "BarcodeFooter", "BarcodeBottom"})
             dataValues_.insert(QLatin1String(key), bench::fixtureValue(data, kSection, QLatin1String(key)));
         field.sectionName = kSection;
-        double FieldRecord::*numbers[] = {&FieldRecord::XLeft,    &FieldRecord::YTop,     &FieldRecord::Width,
-                                          &FieldRecord::Height,   &FieldRecord::XSpacing, &FieldRecord::YSpacing,
-                                          &FieldRecord::XCount,   &FieldRecord::YCount};
+        double FieldRecord::*numbers[] = {&FieldRecord::XLeft,  &FieldRecord::YTop,     &FieldRecord::Width,
+                                          &FieldRecord::Height, &FieldRecord::XSpacing, &FieldRecord::YSpacing,
+                                          &FieldRecord::XCount, &FieldRecord::YCount};
         const char* names[] = {"XLeft", "YTop", "Width", "Height", "XSpacing", "YSpacing", "XCount", "YCount"};
         for (std::size_t i = 0; i < std::size(names); ++i)
             field.*numbers[i] = number(kSection, names[i]);

@@ -53,9 +53,8 @@ const WebParts& loadWebParts()
         failures << QStringLiteral("%1: %2").arg(path, library->errorString());
         delete library;
     }
-    throw Error::detailed(ErrorNumber::FileNotFound,
-                          QStringLiteral("the web parts of kwpnd (%1) cannot be loaded: %2")
-                              .arg(kPluginFile, failures.join(QStringLiteral("; "))));
+    throw Error::detailed(ErrorNumber::FileNotFound, QStringLiteral("the web parts of kwpnd (%1) cannot be loaded: %2")
+                                                         .arg(kPluginFile, failures.join(QStringLiteral("; "))));
 }
 
 }  // namespace

@@ -32,8 +32,7 @@ bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size)
 
 // ---- OpPainter -------------------------------------------------------------
 
-OpPainter::OpPainter(QPainter& painter, bool exact, QImage* raster)
-    : painter_(painter), exact_(exact), raster_(raster)
+OpPainter::OpPainter(QPainter& painter, bool exact, QImage* raster) : painter_(painter), exact_(exact), raster_(raster)
 {
     painter_.setBrush(Qt::NoBrush);
 }

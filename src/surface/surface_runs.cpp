@@ -70,10 +70,7 @@ double snapNear(double v)
 }
 
 // Whole numbers that single precision holds exactly, sums included.
-bool isExactWhole(float v)
-{
-    return std::abs(v) <= float(1 << 24) && float(static_cast<std::int32_t>(v)) == v;
-}
+bool isExactWhole(float v) { return std::abs(v) <= float(1 << 24) && float(static_cast<std::int32_t>(v)) == v; }
 
 // Whether each line or box of a run lies at most one pixel across from the
 // one before, so that together they leave no column out. The coordinates of

@@ -64,48 +64,47 @@ void drawSomething(Surface& s)
     s.Print("Kept?");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RasterHold,
-    ::testing::Values(
-        // As a preview window's canvas is set up: erased, scaled, sized,
-        // moved and given its background picture.
-        HoldCase{"CanvasSetUp", drawSomething,
-                 [](Surface& s) {
-                     s.Cls();
-                     s.ScaleMode(smTwip);
-                     s.BackColor(0xFFFFFF);
-                     s.ScaleHeight(31);
-                     s.ScaleWidth(22);
-                     s.Height(2400);
-                     s.Width(3000);
-                     s.ScaleMode(smTwip);
-                     s.Move(0, 0);
-                     s.Picture(checker());
-                 }},
-        // A resize before any erase keeps what was drawn; drawing in the
-        // hold goes onto the raster as it is by then.
-        HoldCase{"KeepsAndDrawsInBetween", drawSomething,
-                 [](Surface& s) {
-                     s.Height(600);
-                     s.BackColor(0x00FF00);
-                     s.Width(1200);
-                     s.Line(0, 0, 600, 300);
-                     s.Width(2000);
-                     s.Picture(checker());
-                     s.BackColor(0x808080);
-                     s.Height(1000);
-                     s.Line(0, 300, 900, 0);
-                 }},
-        // Shrunk to nothing and grown again.
-        HoldCase{"NoAreaOnTheWay", drawSomething,
-                 [](Surface& s) {
-                     s.Cls();
-                     s.Width(0);
-                     s.Line(0, 0, 100, 100);
-                     s.Width(1800);
-                     s.Print("back");
-                 }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, RasterHold,
+                         ::testing::Values(
+                             // As a preview window's canvas is set up: erased, scaled, sized,
+                             // moved and given its background picture.
+                             HoldCase{"CanvasSetUp", drawSomething,
+                                      [](Surface& s) {
+                                          s.Cls();
+                                          s.ScaleMode(smTwip);
+                                          s.BackColor(0xFFFFFF);
+                                          s.ScaleHeight(31);
+                                          s.ScaleWidth(22);
+                                          s.Height(2400);
+                                          s.Width(3000);
+                                          s.ScaleMode(smTwip);
+                                          s.Move(0, 0);
+                                          s.Picture(checker());
+                                      }},
+                             // A resize before any erase keeps what was drawn; drawing in the
+                             // hold goes onto the raster as it is by then.
+                             HoldCase{"KeepsAndDrawsInBetween", drawSomething,
+                                      [](Surface& s) {
+                                          s.Height(600);
+                                          s.BackColor(0x00FF00);
+                                          s.Width(1200);
+                                          s.Line(0, 0, 600, 300);
+                                          s.Width(2000);
+                                          s.Picture(checker());
+                                          s.BackColor(0x808080);
+                                          s.Height(1000);
+                                          s.Line(0, 300, 900, 0);
+                                      }},
+                             // Shrunk to nothing and grown again.
+                             HoldCase{"NoAreaOnTheWay", drawSomething,
+                                      [](Surface& s) {
+                                          s.Cls();
+                                          s.Width(0);
+                                          s.Line(0, 0, 100, 100);
+                                          s.Width(1800);
+                                          s.Print("back");
+                                      }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A step that fails leaves the surface as far as the set-up got, the raster
 // made at its next use even without the release.
