@@ -1,9 +1,12 @@
-// Barcode symbols per second: each encoder drawing on a surface, and a whole
-// sheet of 30 sequentially numbered EAN-13 labels, against libzint encoding
-// the same data into a bitmap at scale 1 in the same run. Divide the
+// Barcode symbols per second: each encoder drawing on a surface, and whole
+// sheets of sequentially numbered EAN-13 labels (30 of them, and the fixture
+// sheets labels30, labels300 and labels1000 that the image test renders),
+// against libzint encoding the same data into a bitmap at scale 1 in the
+// same run. Divide the
 // items_per_second of a BM_Kwpnd* row by that of its BM_Zint* row for the
 // ratio.
 
+#include "bench_fixtures.h"
 #include "code39.h"
 #include "ean13.h"
 #include "evalbar.h"
@@ -13,7 +16,9 @@
 #include "label_sheet.h"
 
 #include <benchmark/benchmark.h>
+#include <QHash>
 #include <cstring>
+#include <memory>
 
 #ifdef KWPND_HAVE_ZINT
 #include <zint.h>
@@ -142,6 +147,78 @@ void BM_KwpndSheetOf30(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_KwpndSheetOf30)->Unit(benchmark::kMillisecond);
+
+// A label sheet of the fixtures: its layout's field and page, its data file's
+// values, all read before timing.
+class FixtureWindow : public LabelSheetWindow {
+public:
+    explicit FixtureWindow(const QString& folder)
+        : layout_(bench::fixturePath(folder, QStringLiteral("layout.ini"))),
+          canvas_(number(QStringLiteral("PreviewWindow"), "Width"), number(QStringLiteral("PreviewWindow"), "Height"))
+    {
+        const QString data = bench::fixturePath(folder, QStringLiteral("data.ini"));
+        for (const char* key : {"BarcodeData", "BarcodeHeader", "BarcodeFooter", "BarcodeBottom"})
+            dataValues_.insert(QLatin1String(key), bench::fixtureValue(data, kSection, QLatin1String(key)));
+        field.sectionName = kSection;
+        double FieldRecord::*numbers[] = {&FieldRecord::XLeft,  &FieldRecord::YTop,     &FieldRecord::Width,
+                                          &FieldRecord::Height, &FieldRecord::XSpacing, &FieldRecord::YSpacing,
+                                          &FieldRecord::XCount, &FieldRecord::YCount};
+        const char* names[] = {"XLeft", "YTop", "Width", "Height", "XSpacing", "YSpacing", "XCount", "YCount"};
+        for (std::size_t i = 0; i < std::size(names); ++i)
+            field.*numbers[i] = number(kSection, names[i]);
+        field.FontName = value(kSection, "FontName");
+        field.FontSize = std::int16_t(number(kSection, "FontSize"));
+        for (const FieldKindKey& key : barcodeSheetKeys())
+            key.store(field, value(kSection, key.name));
+    }
+
+    Surface& canvas() override { return canvas_; }
+    Surface& picBarCodePicObj() override { return symbol_; }
+    Surface& picBarCodeLabel() override { return label_; }
+    QString ReadDataValue(const QString&, const QString& key) override { return dataValues_.value(key); }
+    void WriteDataValue(const QString&, const QString&, const QString& text) override { endNumber = text; }
+    Dialogs& dialogs() override { return dialogs_; }
+    bool reported() const { return !dialogs_.shown().empty(); }
+
+    FieldRecord field;
+    QString endNumber;
+
+private:
+    inline static const QString kSection = QStringLiteral("Labels");
+    QString value(const QString& section, const char* key) const
+    {
+        return bench::fixtureValue(layout_, section, QLatin1String(key));
+    }
+    double number(const QString& section, const char* key) const { return toStrictDouble(value(section, key)); }
+
+    QString layout_;
+    Surface canvas_;
+    Surface symbol_{1680, 960}, label_{3800, 1600};
+    HeadlessDialogs dialogs_{true};
+    QHash<QString, QString> dataValues_;
+};
+
+// The fixture sheet of state.range(0) labels, as a page walk draws it: the
+// canvas erased, the drawing position at the field's origin.
+void BM_KwpndLabelSheet(benchmark::State& state)
+{
+    auto window = std::make_unique<FixtureWindow>(QStringLiteral("labels%1").arg(state.range(0)));
+    const FieldRecord& field = window->field;
+    if (field.XCount * field.YCount != double(state.range(0)))
+        state.SkipWithError("the fixture's grid has another number of labels");
+    BarcodeLabelComposer composer;
+    for (auto _ : state) {
+        window->canvas().BackColor(0xFFFFFF);
+        window->canvas().CurrentX(float(field.XLeft));
+        window->canvas().CurrentY(float(field.YTop));
+        composer.drawSheet(*window, field);
+        benchmark::DoNotOptimize(composer.number());
+    }
+    if (window->reported())
+        state.SkipWithError("the sheet reported a failure");
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_KwpndLabelSheet)->Arg(30)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 #ifdef KWPND_HAVE_ZINT
 // One symbol encoded and rendered to zint's bitmap at scale 1.

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QPainter;
 
@@ -57,6 +58,20 @@ enum class LineMode {
     Line,      ///< a line
     Box,       ///< the outline of the rectangle
     FilledBox  ///< the rectangle filled with the line's colour
+};
+
+/// `count` Line calls in one, for Surface::drawLines: the k-th (from 0)
+/// goes from (x1 + k·stepX, y1) to (x2 + k·stepX, y2), sums worked out in
+/// single precision.
+struct LineRun {
+    float x1 = 0;
+    float y1 = 0;
+    float x2 = 0;
+    float y2 = 0;
+    Colour colour = 0;
+    LineMode mode = LineMode::Line;
+    int count = 1;  ///< below 1: nothing
+    float stepX = 0;
 };
 
 /// The drawing canvas: a retained raster and its vectors, with the state of
@@ -194,6 +209,13 @@ public:
     float TextWidth(const QString& text) const;
     /// Height of the text (all its lines) in the current font, in scale units.
     float TextHeight(const QString& text) const;
+    /// Draws what the Line calls of the runs, made one after the other,
+    /// draw, with their errors (what came before a failing line stays
+    /// drawn) and their drawing position at the end. Lines one pixel wide
+    /// and filled boxes of one colour that together cover a rectangle of
+    /// pixels are filled as that one rectangle, in the raster and in the
+    /// recording: bars of a barcode cost one fill each.
+    void drawLines(std::span<const LineRun> runs);
     /// Prints the characters of a one-line text one at a time: each where
     /// Print of it alone would put it, the position then moving right by its
     /// TextWidth plus `extraBlank` after a blank or `extraOther` after any
@@ -208,6 +230,17 @@ public:
     /// of the cell) at device pixel (x, y), in ForeColor, background not
     /// filled.
     void drawRotatedText(const QString& face, int cellHeightPixels, int angleTenths, int x, int y, const QString& text);
+    /// @}
+
+    /// @name Setting a surface up
+    /// Between holdRaster() and releaseRaster(), erasing, resizing an erased
+    /// surface and changing its background picture paint nothing: the raster
+    /// is made and painted once, at its final size, when it is first drawn
+    /// on or read, at the latest by releaseRaster() (error 7 there when it
+    /// cannot be allocated). What the surface shows is the same.
+    /// @{
+    void holdRaster();     ///< Begins setting up.
+    void releaseRaster();  ///< Ends setting up; the raster is what it would be without the hold.
     /// @}
 
     /// @name Raster and vectors, for views, printing and tests

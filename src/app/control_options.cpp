@@ -1,5 +1,5 @@
 #include "control_options.h"
-#include "web_view_control.h"
+#include "web_parts.h"
 
 #include <kwpnd/error.h>
 #include <kwpnd/preview.h>
@@ -100,6 +100,20 @@ std::unique_ptr<QWidget> listFromText(const QString& path)
     const int rowHeight = lines.isEmpty() ? 0 : list->sizeHintForRow(0);
     list->resize(capped(list->sizeHintForColumn(0) + frame + 8, rowHeight * static_cast<int>(lines.size()) + frame));
     return list;
+}
+
+// The web view comes from the web parts plugin, loaded at the first page
+// that passes the checks of every file an option names.
+std::unique_ptr<QWidget> webViewOf(const QString& path)
+{
+    const WebParts* parts = nullptr;
+    try {
+        readUserFile(path, kMaxPageBytes);
+        parts = &webParts();
+    } catch (const Error& e) {
+        throw e.within(QStringLiteral("--webbrowser %1").arg(path));
+    }
+    return parts->webViewOf(path);
 }
 
 struct ControlOption {

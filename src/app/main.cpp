@@ -114,6 +114,9 @@ int main(int argc, char** argv)
     if (choosePlatform)
         qputenv("QT_QPA_PLATFORM", display ? displayPlatforms() : QByteArray("offscreen"));
     quietQtMessages();
+    // The web browser engine, loaded with the web parts plugin after the
+    // application starts, shares its graphics contexts: that is set now.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kwpnd"));
     if (choosePlatform && display && QGuiApplication::platformName() == QLatin1String("offscreen")) {

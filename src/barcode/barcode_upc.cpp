@@ -5,6 +5,7 @@
 #include "kwpnd/error.h"
 #include "kwpnd/surface.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kwpnd {
@@ -89,14 +90,15 @@ struct KWPND10_NO_EXPORT clsKWPNDBarcodeUPC11::Private {
         Surface& s = target();
         const Colour colour = modules > 0 ? 0 : 0xFFFFFF;
         // Not one segment more: the next element starts where this one's last
-        // module ends, and the bars keep to the module grid.
+        // module ends, and the bars keep to the module grid. One segment a
+        // unit across, x moving on after each; past the 16-bit range the
+        // move is an overflow, after the segment at the last place is drawn.
         const int segments = kUnitsPerModule * std::abs(modules);
-        const float from = top;
+        const int drawn = std::min(segments, 32768 - int(x));
         const float to = float(top + height);
-        for (int i = 0; i < segments; ++i) {
-            s.Line(x, from, x, to, colour);
-            x = integer16(x + 1);
-        }
+        const LineRun run{float(x), float(top), float(x), to, colour, LineMode::Line, drawn, 1};
+        s.drawLines({&run, 1});
+        x = integer16(x + drawn);
     }
 
     void elements(const signed char* list)

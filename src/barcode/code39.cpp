@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace kwpnd {
 
@@ -62,12 +63,12 @@ void applySizeMode(Surface& surface, std::int16_t sizeMode, std::int16_t barHeig
 }
 
 // One element: a filled box `modules` × d pixels wide from x, white for a gap.
-void drawElement(Surface& surface, float& x, float top, float bottom, int modules, std::int16_t d)
+void addElement(std::vector<LineRun>& boxes, float& x, float top, float bottom, int modules, std::int16_t d)
 {
     if (modules == 0)
         return;
     const float width = float(std::abs(modules) * d);
-    surface.Line(x, top, x + width, bottom, modules < 0 ? kWhite : kBlack, LineMode::FilledBox);
+    boxes.push_back({x, top, x + width, bottom, modules < 0 ? kWhite : kBlack, LineMode::FilledBox});
     x += width;
 }
 }  // namespace
@@ -83,6 +84,19 @@ void DrawCode39(const QString& data, Surface& surface, const QString& caption, b
     }
 
     const QString upper = data.toUpper();
+    // Erased, cleared of its picture and sized again before the bars: the
+    // surface's raster is made once, for the bars.
+    struct Hold {
+        Surface& s;
+        explicit Hold(Surface& surface) : s(surface) { s.holdRaster(); }
+        ~Hold()
+        {
+            try {
+                s.releaseRaster();
+            } catch (...) {  // made at the surface's next use instead
+            }
+        }
+    } hold(surface);
     surface.ScaleMode(smPixel);
     surface.Cls();
     surface.Picture(kwpnd::Picture());
@@ -108,16 +122,19 @@ void DrawCode39(const QString& data, Surface& surface, const QString& caption, b
 
     const Code39Table& table = code39Table();
     float x = surface.ScaleLeft();
+    std::vector<LineRun> boxes;
+    boxes.reserve(std::size_t(symbol.size()) * 10 + 1);
     for (QChar c : symbol) {
         const int code = c.unicode() > 90 ? 0 : c.unicode();
         for (QChar s : table[code]) {
             if (const PatternSymbol* p = patternSymbol(s)) {
-                drawElement(surface, x, top, bottom, p->first, d);
-                drawElement(surface, x, top, bottom, p->second, d);
+                addElement(boxes, x, top, bottom, p->first, d);
+                addElement(boxes, x, top, bottom, p->second, d);
             }
         }
     }
-    drawElement(surface, x, top, bottom, -1, d);  // trailing gap
+    addElement(boxes, x, top, bottom, -1, d);  // trailing gap
+    surface.drawLines(boxes);
 
     surface.Width(surface.Width() * (x + d) / surface.ScaleWidth());
 

@@ -53,8 +53,10 @@ bool isNumericText(const QString& text)
 
 void drawGuard(Surface& surface, const GuardBar (&bars)[2])
 {
-    for (const GuardBar& bar : bars)
-        surface.Line(bar.x, kBarTop, bar.x, bar.bottom, kBlack);
+    LineRun lines[2];
+    for (int i = 0; i < 2; ++i)
+        lines[i] = {bars[i].x, kBarTop, bars[i].x, bars[i].bottom, kBlack};
+    surface.drawLines(lines);
 }
 
 void printDigit(Surface& surface, float x, int digit)
@@ -71,11 +73,17 @@ void drawHalf(Surface& surface, const QString& code, int leadingDigit, const Hal
         const int digit = digitValue(code[position]);
         const float base = half.firstBase + 105.0f * float(j - 1);
         printDigit(surface, base + half.textOffset, digit);
+        LineRun modules[7];
         for (int h = 1; h <= 7; ++h) {
             const float x = base + float(kPitch * h);
-            surface.Line(x, kBarTop, x, kDataBottom, EAN13ModuleColour(leadingDigit, position, digit, h, spaceColour),
-                         LineMode::FilledBox);
+            modules[h - 1] = {x,
+                              kBarTop,
+                              x,
+                              kDataBottom,
+                              EAN13ModuleColour(leadingDigit, position, digit, h, spaceColour),
+                              LineMode::FilledBox};
         }
+        surface.drawLines(modules);
     }
 }
 }  // namespace

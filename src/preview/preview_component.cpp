@@ -15,6 +15,34 @@ namespace kwpnd {
 namespace {
 constexpr int kPagesBeforeWarning = 35;
 
+// Holds a surface's raster while it is set up: it is made once, at the end.
+// A failure on the way lets it go; the raster is then made at its next use.
+class RasterHold {
+public:
+    explicit RasterHold(Surface& surface) : surface_(surface) { surface_.holdRaster(); }
+    ~RasterHold()
+    {
+        if (!held_)
+            return;
+        try {
+            surface_.releaseRaster();
+        } catch (...) {  // the failure on its way out is the one to report
+        }
+    }
+    RasterHold(const RasterHold&) = delete;
+    RasterHold& operator=(const RasterHold&) = delete;
+
+    void release()
+    {
+        held_ = false;
+        surface_.releaseRaster();
+    }
+
+private:
+    Surface& surface_;
+    bool held_ = true;
+};
+
 std::shared_ptr<clsKWPNDPreviewA>& activeSlot()
 {
     static std::shared_ptr<clsKWPNDPreviewA> slot;
@@ -216,6 +244,9 @@ void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::option
 
     Surface& canvas = w.CerPrvC();  // the first touch loads the window
     w.dismissZoomView();
+    // Erased, scaled, sized and given its background below: the canvas's
+    // raster is made and painted once, at the end.
+    RasterHold hold(canvas);
     canvas.Cls();
     canvas.ScaleMode(d->scaleMode);
     canvas.BackColor(0xFFFFFF);
@@ -244,6 +275,7 @@ void clsKWPNDPreviewA::InitialiseForm(double dHeight, double dWidth, std::option
     canvas.Move(0, 0);
     w.canvasPlacementChanged();
     canvas.Picture(d->backPicture);
+    hold.release();
     d->previewForm = &w.form();
 }
 

@@ -5,11 +5,15 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 
 namespace kwpnd {
 
 namespace {
+// Cells beyond this many pixels are left to the painter.
+constexpr qreal kWholeCellLimit = 1 << 24;
+
 bool isWhole(qreal v) { return std::abs(v - std::round(v)) < 1e-6; }
 }  // namespace
 
@@ -28,7 +32,7 @@ bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size)
 
 // ---- OpPainter -------------------------------------------------------------
 
-OpPainter::OpPainter(QPainter& painter, bool exact) : painter_(painter), exact_(exact)
+OpPainter::OpPainter(QPainter& painter, bool exact, QImage* raster) : painter_(painter), exact_(exact), raster_(raster)
 {
     painter_.setBrush(Qt::NoBrush);
 }
@@ -91,7 +95,32 @@ void OpPainter::paint(const BoxOutlineOp& op)
         painter_.drawRect(rect);
 }
 
-void OpPainter::paint(const FillOp& op) { painter_.fillRect(op.cells, op.colour); }
+void OpPainter::paint(const FillOp& op)
+{
+    // An opaque colour over whole cells of the raster is those cells set to
+    // it, as the painter would set them, without the painter's set-up.
+    if (raster_ && op.colour.alpha() == 255 && raster_->format() == QImage::Format_RGB32 &&
+        std::abs(op.cells.left()) < kWholeCellLimit && std::abs(op.cells.top()) < kWholeCellLimit &&
+        op.cells.width() < kWholeCellLimit && op.cells.height() < kWholeCellLimit) {
+        const QRect cells(int(op.cells.left()), int(op.cells.top()), int(op.cells.width()), int(op.cells.height()));
+        if (QRectF(cells) != op.cells) {
+            painter_.fillRect(op.cells, op.colour);
+            return;
+        }
+        const QRect area = cells & raster_->rect();
+        if (area.isEmpty())
+            return;
+        const QRgb value = op.colour.rgba();
+        const qsizetype stride = raster_->bytesPerLine();
+        uchar* row = raster_->bits() + area.top() * stride;
+        for (int y = area.top(); y <= area.bottom(); ++y, row += stride) {
+            auto* line = reinterpret_cast<QRgb*>(row) + area.left();
+            std::fill(line, line + area.width(), value);
+        }
+        return;
+    }
+    painter_.fillRect(op.cells, op.colour);
+}
 
 void OpPainter::paint(const ArcOp& op)
 {
@@ -102,9 +131,15 @@ void OpPainter::paint(const ArcOp& op)
 
 void OpPainter::paint(const TextOp& op)
 {
-    painter_.setFont(fontForDevice(op.font, painter_.device()));
     painter_.setPen(op.colour);
     current_ = -1;
+    if (exact_ && !op.glyphs.isEmpty() && op.angleDegrees == 0) {
+        const QPointF baseline(op.topLeft.x(), op.topLeft.y() + op.ascent);
+        for (const QGlyphRun& run : op.glyphs)
+            painter_.drawGlyphRun(baseline, run);
+        return;
+    }
+    painter_.setFont(fontForDevice(op.font, painter_.device()));
     if (op.angleDegrees == 0) {
         for (qsizetype i = 0; i < op.lines.size(); ++i)
             painter_.drawText(QPointF(op.topLeft.x(), op.topLeft.y() + op.ascent + i * op.lineSpacing), op.lines[i]);

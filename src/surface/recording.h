@@ -17,6 +17,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGlyphRun>
+#include <QImage>
 #include <QLineF>
 #include <QPainterPath>
 #include <QPen>
@@ -64,6 +65,10 @@ struct TextOp {
     qreal ascent = 0;  // pixels at 96 dpi, to keep lines where the raster has them
     qreal lineSpacing = 0;
     qreal angleDegrees = 0;  // counter-clockwise about topLeft
+    // The glyphs of a text of one line, from the left end of its baseline,
+    // for painting one to one (far cheaper than laying the text out again);
+    // empty when the text must be drawn as text.
+    QList<QGlyphRun> glyphs;
 };
 
 // Characters drawn one by one along a line (a justified line): each exactly
@@ -123,7 +128,10 @@ private:
 // pixel cells so that they cover the same area at any resolution.
 class OpPainter {
 public:
-    OpPainter(QPainter& painter, bool exact);
+    // `raster`: the image the painter paints on, untransformed and unclipped
+    // (a surface's own raster), which fills of whole cells then write
+    // directly.
+    OpPainter(QPainter& painter, bool exact, QImage* raster = nullptr);
 
     void paint(const DrawOp& op);
     void paint(const SegmentOp& op);
@@ -149,6 +157,7 @@ private:
 
     QPainter& painter_;
     bool exact_;
+    QImage* raster_;
     int current_ = -1;  // the entry the painter holds, -1 for none
     int nextFree_ = 0;
     std::array<PenEntry, kPens> pens_;

@@ -273,8 +273,16 @@ kwpnd::Picture Surface::Image() const
 {
     // With the painter ended the picture shares the raster; the next drawing
     // then copies the raster before changing it, so the picture stays as is.
-    d->endPainting();
-    return pictureWithRecording(d->image, d->recording);
+    return pictureWithRecording(d->settledImage(), d->recording);
+}
+
+void Surface::holdRaster() { d->rasterHeld = true; }
+
+void Surface::releaseRaster()
+{
+    d->rasterHeld = false;
+    if (d->rasterStale)
+        d->settleRaster();
 }
 
 int Surface::pixelWidth() const { return d->pixelSize().width(); }
@@ -284,8 +292,7 @@ QPointF Surface::toPixels(float x, float y) const { return d->toPixels(x, y); }
 
 QImage Surface::retainedImage() const
 {
-    d->endPainting();
-    return d->image;
+    return d->settledImage();
 }
 
 void Surface::replay(QPainter& painter, const QRectF& target) const { d->recording->replay(painter, target); }

@@ -61,10 +61,12 @@ int Surface::State::deviceLengthX(double units) const { return toDeviceInt(units
 
 int Surface::State::deviceLengthY(double units) const { return toDeviceInt(units * pixelsPerUnitY(), units); }
 
-QRectF Surface::State::drawingBounds(int penWidth) const
+QRectF Surface::State::drawingBounds(int penWidth) const { return drawingBounds(penWidth, pixelSize()); }
+
+QRectF Surface::State::drawingBounds(int penWidth, QSize size)
 {
     const double margin = penWidth + 2;
-    return QRectF(-margin, -margin, image.width() + 2 * margin, image.height() + 2 * margin);
+    return QRectF(-margin, -margin, size.width() + 2 * margin, size.height() + 2 * margin);
 }
 
 const SurfaceFont& Surface::State::currentSurfaceFont() const
@@ -76,6 +78,8 @@ const SurfaceFont& Surface::State::currentSurfaceFont() const
 
 OpPainter* Surface::State::canvas()
 {
+    if (rasterStale)
+        settleRaster();
     if (live)
         return &*live;
     if (image.isNull())
@@ -84,7 +88,7 @@ OpPainter* Surface::State::canvas()
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    live.emplace(painter, true);
+    live.emplace(painter, true, &image);
     return &*live;
 }
 
@@ -94,6 +98,22 @@ void Surface::State::endPainting()
         return;
     live.reset();
     painter.end();
+}
+
+void Surface::State::settleRaster()
+{
+    if (live) {
+        live.reset();
+        painter.end();
+    }
+    const QSize size = pixelSize();
+    if (image.size() != size || image.isNull() != size.isEmpty())
+        image = makeRaster(size);  // may throw: the raster stays stale
+    rasterStale = false;
+    if (OpPainter* ops = canvas()) {
+        recording->paintBackground(painter, image.rect());
+        recording->paintOps(painter, *ops);
+    }
 }
 
 Recording& Surface::State::recordingToChange()
@@ -106,9 +126,11 @@ Recording& Surface::State::recordingToChange()
 void Surface::State::drawRasterOp(const QRect& target, const kwpnd::Picture& picture, const QRect& source,
                                   std::uint8_t operation)
 {
-    const QRect changedArea = target & image.rect();
+    const QRect changedArea = target & QRect(QPoint(0, 0), pixelSize());
     if (changedArea.isEmpty())
         return;
+    if (rasterStale)
+        settleRaster();
     endPainting();  // the pixels are read and written directly
     applyRasterOp(image, target, picture.image(), source, operation);
     const QImage result = image.copy(changedArea);
@@ -129,14 +151,18 @@ void Surface::State::markChanged()
 void Surface::State::erase()
 {
     recording = std::make_shared<Recording>(pixelSize(), back, background);
-    if (canvas())
+    if (rasterHeld)
+        rasterStale = true;
+    else if (canvas())
         recording->paintBackground(painter, image.rect());
     markChanged();
 }
 
 void Surface::State::rerender()
 {
-    if (OpPainter* ops = canvas()) {
+    if (rasterHeld) {
+        rasterStale = true;
+    } else if (OpPainter* ops = canvas()) {
         recording->paintBackground(painter, image.rect());
         recording->paintOps(painter, *ops);
     }
@@ -147,6 +173,14 @@ void Surface::State::resize(double newWidthTwips, double newHeightTwips)
 {
     const QSize before = pixelSize();
     const QSize after(pixelsOf(newWidthTwips), pixelsOf(newHeightTwips));
+    if (rasterStale && after != before) {
+        // Nothing to keep from the raster: it is made at its final size.
+        widthTwips = newWidthTwips;
+        heightTwips = newHeightTwips;
+        recordingToChange().resize(after, QRect(QPoint(0, 0), before.boundedTo(after)));
+        markChanged();
+        return;
+    }
     QImage next = after == before ? QImage() : makeRaster(after);  // may throw: nothing changed yet
     widthTwips = newWidthTwips;
     heightTwips = newHeightTwips;

@@ -90,8 +90,15 @@ struct KWPND10_NO_EXPORT Surface::State {
     std::function<void()> listener;
     bool changed = false;
 
+    // While the raster is held, erasing, resizing after an erase and a new
+    // background picture only note that the raster is to be made again from
+    // the recording (stale); the first drawing or reading of the raster, or
+    // the release, makes it once.
+    bool rasterHeld = false;
+    bool rasterStale = false;
+
     QSize pixelSize() const { return {pixelsOf(widthTwips), pixelsOf(heightTwips)}; }
-    bool hasArea() const { return !image.isNull(); }
+    bool hasArea() const { return !pixelSize().isEmpty(); }
     double pixelsPerUnitX() const;
     double pixelsPerUnitY() const;
     QPointF toPixels(double x, double y) const;
@@ -104,6 +111,7 @@ struct KWPND10_NO_EXPORT Surface::State {
     int deviceLengthY(double units) const;
     // The inner area grown by a margin wider than any pen end.
     QRectF drawingBounds(int penWidth) const;
+    static QRectF drawingBounds(int penWidth, QSize innerSize);
     const QFont& currentFont() const { return currentSurfaceFont().font; }
     const SurfaceFont& currentSurfaceFont() const;
     void fontChanged() { font = nullptr; }
@@ -112,6 +120,16 @@ struct KWPND10_NO_EXPORT Surface::State {
     OpPainter* canvas();
     // Ends painting, so that the raster can be read or shared.
     void endPainting();
+    // Makes a stale raster: its size, the background, the recording.
+    void settleRaster();
+    // The raster as it is to be read: made when stale, painting ended.
+    const QImage& settledImage()
+    {
+        if (rasterStale)
+            settleRaster();
+        endPainting();
+        return image;
+    }
     // The recording, copied first when a snapshot still shares it.
     Recording& recordingToChange();
 

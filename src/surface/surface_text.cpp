@@ -71,8 +71,10 @@ void Surface::Print(const QString& text)
     const float advance = perUnit == 0 ? 0 : float(font.lineSpacing * lines.size() / perUnit);
     if (d->hasArea() && hasInk(lines)) {
         const QPoint at = d->devicePoint(d->currentX, d->currentY);
-        if (isNear(at))
-            d->draw(TextOp{at, lines, font.font, d->fore, font.ascent, font.lineSpacing, 0});
+        if (isNear(at)) {
+            QList<QGlyphRun> glyphs = lines.size() == 1 ? font.glyphsOfLine(lines.front()) : QList<QGlyphRun>();
+            d->draw(TextOp{at, lines, font.font, d->fore, font.ascent, font.lineSpacing, 0, std::move(glyphs)});
+        }
     }
     d->currentX = d->scaleLeft;
     d->currentY += advance;
@@ -169,7 +171,7 @@ void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int ang
     const QFont font = makeSurfaceFont(face, points);
     const QFontMetricsF metrics(font, &metricDevice());
     d->draw(TextOp{QPointF(x, y), QStringList{text}, font, d->fore, metrics.ascent(), metrics.lineSpacing(),
-                   angleTenths / 10.0});
+                   angleTenths / 10.0, {}});
 }
 
 }  // namespace kwpnd

@@ -4,6 +4,8 @@
 #include <QPaintDevice>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace kwpnd {
 
 const QPaintDevice& metricDevice()
@@ -60,6 +62,33 @@ SurfaceFont::SurfaceFont(const QString& face, float points, FontStyle style)
 {
 }
 
+namespace {
+// Most texts kept per font; beyond it the cache starts again.
+constexpr qsizetype kKeptLines = 256;
+
+// The glyphs of a one-line text, laid out as printing it alone lays it out
+// (a face without a character falls back to another, as text does), placed
+// from the left end of the baseline.
+QList<QGlyphRun> layoutGlyphs(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font, &metricDevice());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    const QPointF toBaseline(0, -line.ascent());
+    QList<QGlyphRun> runs;
+    for (QGlyphRun run : layout.glyphRuns()) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& p : positions)
+            p += toBaseline;
+        run.setPositions(positions);
+        runs.append(run);
+    }
+    return runs;
+}
+}  // namespace
+
 const CharGlyphs& SurfaceFont::glyphsOf(QChar c) const
 {
     auto found = chars_.find(c.unicode());
@@ -68,22 +97,20 @@ const CharGlyphs& SurfaceFont::glyphsOf(QChar c) const
     CharGlyphs entry;
     const QString text(c);
     entry.advance = metrics.horizontalAdvance(text);
-    // Laid out as a text of its own, as printing it alone would lay it out
-    // (a face without the character falls back to another, as text does).
-    QTextLayout layout(text, font, &metricDevice());
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e6);
-    layout.endLayout();
-    const QPointF toBaseline(0, -line.ascent());
-    for (QGlyphRun run : layout.glyphRuns()) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& p : positions)
-            p += toBaseline;
-        run.setPositions(positions);
-        entry.runs.append(run);
-    }
+    entry.runs = layoutGlyphs(text, font);
     return *chars_.insert(c.unicode(), entry);
+}
+
+QList<QGlyphRun> SurfaceFont::glyphsOfLine(const QString& line) const
+{
+    if (line.isEmpty() || !std::all_of(line.cbegin(), line.cend(), [&](QChar c) { return drawsAsGlyphs(c); }))
+        return {};
+    auto found = lines_.constFind(line);
+    if (found != lines_.cend())
+        return *found;
+    if (lines_.size() >= kKeptLines)
+        lines_.clear();
+    return *lines_.insert(line, layoutGlyphs(line, font));
 }
 
 bool SurfaceFont::drawsAsGlyphs(QChar c) const

@@ -69,9 +69,15 @@ struct SurfaceFont {
     // Whether a text of `c` alone draws exactly its glyphs (no decoration
     // lines, left to right): such characters can be drawn as placed glyphs.
     bool drawsAsGlyphs(QChar c) const;
+    // The glyphs a one-line text draws, placed from the left end of its
+    // baseline; empty when the text cannot be drawn as glyphs (see
+    // drawsAsGlyphs). Texts printed lately are kept: the digits under the
+    // bars of a barcode are laid out once.
+    QList<QGlyphRun> glyphsOfLine(const QString& line) const;
 
 private:
     mutable QHash<char16_t, CharGlyphs> chars_;
+    mutable QHash<QString, QList<QGlyphRun>> lines_;
 };
 
 // The surface fonts used lately, the least recently used one replaced by a

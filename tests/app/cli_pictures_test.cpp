@@ -7,6 +7,7 @@
 #include "kwpnd/preview.h"
 #include "support/test_support.h"
 #include "tool_run.h"
+#include "web_parts.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -179,6 +180,8 @@ TEST(CliPictures, CsvRows)
 
 TEST(CliPictures, ControlsAreBuiltFromFilesAndCapturable)
 {
+    // The web view comes from the tool's plugin, here in this process.
+    app::useWebPartsFolder(QStringLiteral(KWPND_WEB_PARTS_DIR));
     QTemporaryDir dir;
     app::RenderOptions o;
     o.grids = {{QStringLiteral("Orders"), QStringLiteral(KWPND_SOURCE_DIR "/examples/shapes/orders.csv")}};

@@ -1,5 +1,7 @@
 #include "web_view_control.h"
 
+#include "web_parts.h"
+
 #include <kwpnd/error.h>
 #include <kwpnd/user_files.h>
 
@@ -22,7 +24,6 @@ namespace kwpnd::app {
 namespace {
 
 const QSize kWebViewSize(640, 480);
-constexpr qint64 kMaxPageBytes = 32 * 1024 * 1024;
 constexpr int kPageLoadTimeoutMs = 30000;
 // How long a loaded page may take to show its first frame.
 constexpr int kFirstFrameTimeoutMs = 3000;
