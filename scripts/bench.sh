@@ -13,7 +13,7 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$source_dir/build-bench}
 reps=${KWPND_BENCH_REPS:-5}
-benches=(generation_bench ini_lookup_bench fit_text_bench barcode_bench surface_line_bench)
+benches=(generation_bench ini_lookup_bench fit_text_bench barcode_bench surface_line_bench design_bench)
 
 if [[ ${KWPND_BENCH_NO_BUILD:-0} != 1 ]]; then
   if [[ ! -f $build/CMakeCache.txt ]]; then
@@ -122,6 +122,14 @@ for n in (30, 300, 1000):
 ours, ref = seconds("BM_SurfaceLines"), seconds("BM_ReferenceQPainterLines")
 add("5,000 Line calls on a surface vs bare QPainter", show(ours), show(ref),
     f"{ours / ref:.2f}×" if ours and ref else "n/a", "—", None)
+
+# The design aids on the page of 253 fields.
+ours, ref = seconds("BM_PointerMove"), seconds("BM_PointerLookupPassReference")
+add("Pointer move over the designer, 255 sections (ref: the bare look-up pass)", show(ours), show(ref),
+    f"{ours / ref:.2f}×" if ours and ref else "n/a", "—", None)
+ours, ref = seconds("BM_AdjusterNudge"), seconds("BM_AdjusterPageReference")
+add("Adjuster nudge on 253 fields: write, regenerate, refocus (ref: regenerate with adjusters)", show(ours),
+    show(ref), f"{ours / ref:.2f}×" if ours and ref else "n/a", "—", None)
 
 runs = [line.split() for line in open(os.path.join(folder, "render.txt")) if line.strip()]
 runs = [r for r in runs if len(r) == 3 and r[0][0].isdigit()]
