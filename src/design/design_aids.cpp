@@ -3,6 +3,8 @@
 #include "design_api.h"
 #include "settings_editor.h"
 
+#include <QMenu>
+
 namespace kwpnd {
 
 DesignAids::DesignAids(frmKWPNDPreviewA& window)
@@ -16,6 +18,9 @@ DesignAids::~DesignAids() = default;
 void DesignAids::formLoaded(PreviewForm& form)
 {
     form_ = &form;
+    // The preview menu offers undo and redo of the window's edits too (the
+    // settings editor writes while adjusters are off), before its "&Exit".
+    edits_.addMenuItems(*form.mnuPopUpPreviewMenu, form.menuItem(QStringLiteral("mnuPopUpExit")));
     adjusters_.formLoaded(form);
     fieldSearch_.formLoaded(form);
     guides_.formLoaded(form);

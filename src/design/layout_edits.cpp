@@ -138,18 +138,21 @@ bool LayoutEdits::undoKey(std::int16_t keyCode, std::int16_t shift)
     return false;
 }
 
-void LayoutEdits::addMenuItems(QMenu& menu)
+void LayoutEdits::addMenuItems(QMenu& menu, QAction* before)
 {
-    QAction* undoItem = menu.addAction(QStringLiteral("Undo"));
+    auto* undoItem = new QAction(QStringLiteral("Undo"), &menu);
     undoItem->setObjectName(QStringLiteral("mnuUndo"));
     undoItem->setEnabled(stack_.canUndo());
     connect(&stack_, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);
     connect(undoItem, &QAction::triggered, this, [this] { undo(); });
-    QAction* redoItem = menu.addAction(QStringLiteral("Redo"));
+    auto* redoItem = new QAction(QStringLiteral("Redo"), &menu);
     redoItem->setObjectName(QStringLiteral("mnuRedo"));
     redoItem->setEnabled(stack_.canRedo());
     connect(&stack_, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
     connect(redoItem, &QAction::triggered, this, [this] { redo(); });
+    menu.insertActions(before, {undoItem, redoItem});
+    if (before)
+        menu.insertSeparator(before);
 }
 
 }  // namespace kwpnd

@@ -16,6 +16,7 @@
 #include <QUndoStack>
 #include <cstdint>
 
+class QAction;
 class QMenu;
 
 namespace kwpnd {
@@ -55,9 +56,9 @@ public:
     // shift states). True when the key was one of them.
     bool undoKey(std::int16_t keyCode, std::int16_t shift);
 
-    // Appends "Undo" and "Redo" items to a popup menu, enabled as the stack
-    // allows.
-    void addMenuItems(QMenu& menu);
+    // Adds "Undo" and "Redo" items to a popup menu, enabled as the stack
+    // allows: before `before` (and a separator), or at the end.
+    void addMenuItems(QMenu& menu, QAction* before = nullptr);
 
     QUndoStack& stack() { return stack_; }
 

@@ -95,6 +95,23 @@ TEST_F(LayoutEditsTest, AFailedWriteRecordsNothingAndAFailedRestoreKeepsTheIndex
     }
 }
 
+TEST_F(LayoutEditsTest, ThePreviewMenuUndoesBeforeItsExit)
+{
+    const QList<QAction*> items = window().form().mnuPopUpPreviewMenu->actions();
+    const auto named = [&](const char* name) {
+        for (qsizetype i = 0; i < items.size(); ++i)
+            if (items[i]->objectName() == QLatin1String(name))
+                return i;
+        return qsizetype(-1);
+    };
+    ASSERT_GE(named("mnuUndo"), 0);
+    EXPECT_EQ(named("mnuRedo"), named("mnuUndo") + 1);
+    EXPECT_EQ(named("mnuPopUpExit"), named("mnuRedo") + 2);  // after a separator
+    write("XLeft", "1441");
+    items[named("mnuUndo")]->trigger();
+    EXPECT_TRUE(layoutBytes().contains("XLeft=1440\r\n"));
+}
+
 TEST_F(LayoutEditsTest, PopupItemsFollowTheStack)
 {
     QMenu menu;
