@@ -5,6 +5,7 @@
 #include "engine_api.h"
 #include "kwpnd/error.h"
 #include "layout_edits.h"
+#include "single_precision.h"
 #include "preview_api.h"
 #include "surface_api.h"
 
@@ -20,6 +21,7 @@
 #include <QMouseEvent>
 #include <QStringList>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 
 namespace kwpnd {
@@ -260,8 +262,15 @@ void Adjusters::DrawAdjusters(const QString& sType, double dX_Left, double dY_To
 
     // Where it goes, checked before anything is made.
     Surface& canvas = window_.CerPrvC();
-    const QPointF at = canvas.toPixels(static_cast<float>(dX_Left), static_cast<float>(dY_Top));
-    const QPointF end = canvas.toPixels(static_cast<float>(dX_Left + kWidthUnits), static_cast<float>(dY_Top));
+    // The canvas places in single precision; a position beyond it (1e308)
+    // is beyond every device coordinate.
+    const float x = toSingle(dX_Left), y = toSingle(dY_Top), right = toSingle(dX_Left + kWidthUnits);
+    if (!std::isfinite(x) || !std::isfinite(right))
+        throw deviceOverflow(dX_Left);
+    if (!std::isfinite(y))
+        throw deviceOverflow(dY_Top);
+    const QPointF at = canvas.toPixels(x, y);
+    const QPointF end = canvas.toPixels(right, y);
     const int left = toDeviceInt(at.x(), dX_Left);
     const int top = toDeviceInt(at.y(), dY_Top);
     const double widthPixels = std::abs(end.x() - at.x());

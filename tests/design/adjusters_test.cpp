@@ -494,6 +494,13 @@ TEST_F(AdjustersTest, TwoHundredFiftyFiveFieldsAndBadPlacesOrIndexes)
     EXPECT_EQ(errorOf([&] { aids().DrawAdjusters({}, 1e300, 0, QStringLiteral("Far"), 300, {}); }), 6);
     EXPECT_EQ(errorOf([&] { aids().DrawAdjusters({}, 1, 1, QStringLiteral("Big"), 40000, {}); }), 6);
     EXPECT_EQ(errorOf([&] { aids().DrawAdjusters({}, 1, 1, QStringLiteral("Zero"), 0, {}); }), 5);
+    // Beyond a single: said as it is, not as a scale without extent.
+    try {
+        aids().DrawAdjusters({}, 1e308, 0, QStringLiteral("Huge"), 301, {});
+        ADD_FAILURE() << "1e308 placed";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.detail(), QStringLiteral("1E+308 is beyond the range of device coordinates"));
+    }
     EXPECT_FALSE(box(300));
     EXPECT_EQ(box(0)->text(), QStringLiteral("Adjuster"));
 }
