@@ -45,13 +45,14 @@ const WebParts& loadWebParts()
             failures << QStringLiteral("%1: no such file").arg(path);
             continue;
         }
-        // Kept loaded for the life of the process: the views it makes live on.
-        auto* library = new QLibrary(path);
+        // Kept loaded for the life of the process: the views it makes live on
+        // (a QLibrary going away does not unload what it loaded).
+        static QLibrary library;
+        library.setFileName(path);
         using Entry = const WebParts* (*)();
-        if (auto entry = reinterpret_cast<Entry>(library->resolve(kWebPartsEntry)))
+        if (auto entry = reinterpret_cast<Entry>(library.resolve(kWebPartsEntry)))
             return *entry();
-        failures << QStringLiteral("%1: %2").arg(path, library->errorString());
-        delete library;
+        failures << QStringLiteral("%1: %2").arg(path, library.errorString());
     }
     throw Error::detailed(ErrorNumber::FileNotFound, QStringLiteral("the web parts of kwpnd (%1) cannot be loaded: %2")
                                                          .arg(kPluginFile, failures.join(QStringLiteral("; "))));
