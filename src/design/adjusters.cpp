@@ -50,12 +50,10 @@ constexpr int kMaxIndex = 32767;
 
 const char* const kIndexProperty = "adjusterIndex";
 
-QColor classicColour(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
 void setLook(QLineEdit* box, Colour back, bool border)
 {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, classicColour(back));
+    palette.setColor(QPalette::Base, toQColor(back));
     box->setPalette(palette);
     box->setFrame(border);
 }

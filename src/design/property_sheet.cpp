@@ -2,6 +2,7 @@
 
 #include "design_numbers.h"
 #include "engine_api.h"
+#include "surface_api.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -32,8 +33,6 @@ bool flagOn(const QString& text)
     skipOnError([&] { value = toInteger(text); });
     return value == 1;
 }
-
-QColor colourOf(std::int32_t number) { return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF); }
 
 std::int32_t colourNumberOf(const QString& text)
 {
@@ -176,7 +175,7 @@ void PropertySheet::showForecolor()
     const QString text = texts_.value(QStringLiteral("Forecolor"));
     forecolor->setText(text.isEmpty() ? QStringLiteral("0") : QString(text).replace(u'&', QStringLiteral("&&")));
     QPixmap swatch(12, 12);
-    swatch.fill(colourOf(colourNumberOf(text)));
+    swatch.fill(toQColor(colourNumberOf(text) & 0xFFFFFF));  // its red, green and blue bytes
     forecolor->setIcon(QIcon(swatch));
 }
 

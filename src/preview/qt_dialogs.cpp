@@ -1,6 +1,7 @@
 #include "qt_dialogs.h"
 
 #include "engine_api.h"
+#include "surface_api.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -136,8 +137,7 @@ std::optional<QString> QtDialogs::saveFileName(const QString& title, const QStri
 
 std::optional<std::int32_t> QtDialogs::chooseColour(const QString& title, std::int32_t initial)
 {
-    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, QApplication::activeWindow(), title);
+    const QColor chosen = QColorDialog::getColor(toQColor(initial & 0xFFFFFF), QApplication::activeWindow(), title);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();

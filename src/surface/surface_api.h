@@ -3,9 +3,10 @@
 // kwpnd/surface.h and kwpnd/picture.h: the device-integer conversion every
 // number goes through on its way to a pixel, reading a file only when it
 // is a regular file under a size cap, the widget that shows a surface,
-// pictures of the process's own windows, and whether a picture carries
-// vectors. Everything else here is private.
+// pictures of the process's own windows, whether a picture carries
+// vectors, and colour values as Qt colours. Everything else here is private.
 
+#include "colour.h"
 #include "device_integer.h"
 #include "picture_vectors.h"
 #include "regular_file.h"
