@@ -5,7 +5,6 @@
 #include "engine_api.h"
 #include "kwpnd/error.h"
 #include "layout_edits.h"
-#include "single_precision.h"
 #include "preview_api.h"
 #include "surface_api.h"
 

@@ -4,7 +4,6 @@
 #include "engine_api.h"
 #include "kwpnd/super_ruler.h"
 #include "preview_api.h"
-#include "single_precision.h"
 #include "surface_api.h"
 
 #include <QLabel>

@@ -3,7 +3,6 @@
 #include "design_numbers.h"
 #include "engine_api.h"
 #include "preview_api.h"
-#include "single_precision.h"
 #include "surface_api.h"
 
 #include <QFrame>

@@ -183,8 +183,8 @@ void GenerationDriver::drawField(FieldRenderer render)
     Surface& canvas = host_.canvas();
     FieldRecord& r = record_;
 
-    step([&] { canvas.CurrentX(static_cast<float>(r.XLeft)); });
-    step([&] { canvas.CurrentY(static_cast<float>(r.YTop)); });
+    step([&] { canvas.CurrentX(toSingle(r.XLeft)); });
+    step([&] { canvas.CurrentY(toSingle(r.YTop)); });
 
     if (r.FontBold == 1)
         step([&] { canvas.FontBold(true); });

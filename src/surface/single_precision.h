@@ -1,5 +1,5 @@
 #pragma once
-// Positions held in single precision, as the window's properties hold them.
+// Positions held in single precision, as the surfaces and windows hold them.
 
 namespace kwpnd {
 
