@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace kwpnd {
 
@@ -28,6 +29,14 @@ bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size)
         return false;
     const QPointF origin = t.map(target.topLeft());
     return isWhole(origin.x()) && isWhole(origin.y());
+}
+
+QRectF glyphReach(const QRectF& outlines, const QFont& font)
+{
+    // Smoothed edges reach into the pixels around the outlines, and an
+    // emboldened face beyond them.
+    const qreal margin = 1 + font.pointSizeF() * kScreenDpi / 72 / 12;
+    return outlines.adjusted(-margin, -margin, margin, margin);
 }
 
 // ---- OpPainter -------------------------------------------------------------
@@ -75,6 +84,7 @@ qreal OpPainter::strokeShift(const Stroke& stroke) const { return exact_ || stro
 
 void OpPainter::paint(const SegmentOp& op)
 {
+    paintWaitingGlyphs();
     usePen(op.stroke, Qt::RoundJoin);
     const qreal shift = strokeShift(op.stroke);
     const QLineF line = op.line.translated(shift, shift);
@@ -86,6 +96,7 @@ void OpPainter::paint(const SegmentOp& op)
 
 void OpPainter::paint(const BoxOutlineOp& op)
 {
+    paintWaitingGlyphs();
     usePen(op.stroke, Qt::MiterJoin);
     const qreal shift = strokeShift(op.stroke);
     const QRectF rect = op.rect.translated(shift, shift);
@@ -95,42 +106,163 @@ void OpPainter::paint(const BoxOutlineOp& op)
         painter_.drawRect(rect);
 }
 
+bool OpPainter::writesCellsDirectly() const { return raster_ && raster_->format() == QImage::Format_RGB32; }
+
+namespace {
+// Sets the cells of `area`, which lies within the image, to an opaque value.
+void setCells(QImage& image, const QRect& area, QRgb value)
+{
+    const qsizetype stride = image.bytesPerLine();
+    uchar* row = image.bits() + area.top() * stride;
+    for (int y = area.top(); y <= area.bottom(); ++y, row += stride) {
+        auto* line = reinterpret_cast<QRgb*>(row) + area.left();
+        std::fill(line, line + area.width(), value);
+    }
+}
+}  // namespace
+
 void OpPainter::paint(const FillOp& op)
 {
+    if (!waiting_.batches.empty())
+        paintWaitingGlyphsNear(op.cells);
     // An opaque colour over whole cells of the raster is those cells set to
     // it, as the painter would set them, without the painter's set-up.
-    if (raster_ && op.colour.alpha() == 255 && raster_->format() == QImage::Format_RGB32 &&
-        std::abs(op.cells.left()) < kWholeCellLimit && std::abs(op.cells.top()) < kWholeCellLimit &&
-        op.cells.width() < kWholeCellLimit && op.cells.height() < kWholeCellLimit) {
+    if (writesCellsDirectly() && op.colour.alpha() == 255 && std::abs(op.cells.left()) < kWholeCellLimit &&
+        std::abs(op.cells.top()) < kWholeCellLimit && op.cells.width() < kWholeCellLimit &&
+        op.cells.height() < kWholeCellLimit) {
         const QRect cells(int(op.cells.left()), int(op.cells.top()), int(op.cells.width()), int(op.cells.height()));
         if (QRectF(cells) != op.cells) {
             painter_.fillRect(op.cells, op.colour);
             return;
         }
-        const QRect area = cells & raster_->rect();
-        if (area.isEmpty())
-            return;
-        const QRgb value = op.colour.rgba();
-        const qsizetype stride = raster_->bytesPerLine();
-        uchar* row = raster_->bits() + area.top() * stride;
-        for (int y = area.top(); y <= area.bottom(); ++y, row += stride) {
-            auto* line = reinterpret_cast<QRgb*>(row) + area.left();
-            std::fill(line, line + area.width(), value);
-        }
+        if (const QRect area = cells & raster_->rect(); !area.isEmpty())
+            setCells(*raster_, area, op.colour.rgba());
         return;
     }
     painter_.fillRect(op.cells, op.colour);
 }
 
+// Fills that cover the same rows and together an unbroken span of columns
+// leave every one of those rows alike: the first row is filled, and the
+// others are copies of it.
+void OpPainter::paint(const FillRunOp& op)
+{
+    const auto& fills = op.fills;
+    if (!waiting_.batches.empty())
+        for (const FillRunOp::Fill& f : fills)
+            paintWaitingGlyphsNear(QRectF(f.cells));
+    const bool direct = writesCellsDirectly() && std::all_of(fills.begin(), fills.end(), [](const FillRunOp::Fill& f) {
+                            return qAlpha(f.colour) == 255;
+                        });
+    if (!direct) {
+        for (const FillRunOp::Fill& f : fills)
+            painter_.fillRect(QRectF(f.cells), QColor::fromRgba(f.colour));
+        return;
+    }
+    const QRect image = raster_->rect();
+    for (std::size_t i = 0; i < fills.size();) {
+        const QRect first = fills[i].cells & image;
+        if (first.isEmpty()) {
+            ++i;
+            continue;
+        }
+        int left = first.left();
+        int right = first.right();
+        std::size_t end = i + 1;
+        for (; end < fills.size(); ++end) {
+            const QRect c = fills[end].cells & image;
+            if (c.isEmpty() || c.top() != first.top() || c.bottom() != first.bottom() || c.left() > right + 1 ||
+                c.right() < left - 1)
+                break;
+            left = std::min(left, c.left());
+            right = std::max(right, c.right());
+        }
+        if (end - i == 1 || first.height() == 1) {
+            for (; i < end; ++i)
+                setCells(*raster_, fills[i].cells & image, fills[i].colour);
+            continue;
+        }
+        for (; i < end; ++i) {
+            const QRect c = fills[i].cells & image;
+            setCells(*raster_, QRect(c.left(), c.top(), c.width(), 1), fills[i].colour);
+        }
+        const qsizetype stride = raster_->bytesPerLine();
+        uchar* const source = raster_->bits() + first.top() * stride + left * qsizetype(sizeof(QRgb));
+        const std::size_t bytes = std::size_t(right - left + 1) * sizeof(QRgb);
+        uchar* row = source + stride;
+        for (int y = first.top() + 1; y <= first.bottom(); ++y, row += stride)
+            std::memcpy(row, source, bytes);
+    }
+}
+
 void OpPainter::paint(const ArcOp& op)
 {
+    paintWaitingGlyphs();
     usePen(op.stroke, Qt::RoundJoin);
     const qreal shift = strokeShift(op.stroke);
     painter_.drawPath(shift == 0 ? op.path : op.path.translated(shift, shift));
 }
 
+bool OpPainter::waits(const TextOp& op) const
+{
+    return raster_ && exact_ && !op.glyphs.isEmpty() && op.angleDegrees == 0 && !op.glyphOutlines.isEmpty();
+}
+
+void OpPainter::paintWaitingGlyphs()
+{
+    if (waiting_.batches.empty())
+        return;
+    painter_.setPen(waiting_.colour);
+    current_ = -1;
+    for (const GlyphBatch& batch : waiting_.batches) {
+        QGlyphRun run;
+        run.setRawFont(batch.font);
+        run.setGlyphIndexes(batch.indexes);
+        run.setPositions(batch.positions);
+        painter_.drawGlyphRun(QPointF(0, 0), run);
+    }
+    dropWaitingGlyphs();
+}
+
+void OpPainter::dropWaitingGlyphs()
+{
+    waiting_.batches.clear();
+    waiting_.cells.clear();
+}
+
+void OpPainter::paintWaitingGlyphsNear(const QRectF& cells)
+{
+    for (const QRectF& waiting : waiting_.cells)
+        if (waiting.left() < cells.right() && cells.left() < waiting.right() && waiting.top() < cells.bottom() &&
+            cells.top() < waiting.bottom()) {
+            paintWaitingGlyphs();
+            return;
+        }
+}
+
 void OpPainter::paint(const TextOp& op)
 {
+    if (waits(op)) {
+        if (!waiting_.batches.empty() && waiting_.colour != op.colour)
+            paintWaitingGlyphs();
+        waiting_.colour = op.colour;
+        // Each glyph lands where drawing the text at its baseline puts it;
+        // glyphs of another font start a batch of their own, so that the
+        // glyphs are painted in the order of the texts.
+        const QPointF baseline(op.topLeft.x(), op.topLeft.y() + op.ascent);
+        for (const QGlyphRun& run : op.glyphs) {
+            const QRawFont font = run.rawFont();
+            if (waiting_.batches.empty() || !(waiting_.batches.back().font == font))
+                waiting_.batches.push_back({font, {}, {}});
+            GlyphBatch& batch = waiting_.batches.back();
+            batch.indexes += run.glyphIndexes();
+            for (const QPointF& p : run.positions())
+                batch.positions.append(p + baseline);
+        }
+        waiting_.cells.push_back(glyphReach(op.glyphOutlines.translated(baseline), op.font));
+        return;
+    }
+    paintWaitingGlyphs();
     painter_.setPen(op.colour);
     current_ = -1;
     if (exact_ && !op.glyphs.isEmpty() && op.angleDegrees == 0) {
@@ -155,6 +287,7 @@ void OpPainter::paint(const TextOp& op)
 
 void OpPainter::paint(const PlacedTextOp& op)
 {
+    paintWaitingGlyphs();
     painter_.setPen(op.colour);
     current_ = -1;
     if (exact_ && !op.glyphs.isEmpty()) {
@@ -169,6 +302,7 @@ void OpPainter::paint(const PlacedTextOp& op)
 
 void OpPainter::paint(const PictureOp& op)
 {
+    paintWaitingGlyphs();
     const Picture& picture = op.picture;
     if (exact_ || !recordingOf(picture) || op.source.isEmpty()) {
         painter_.drawImage(op.target, picture.image(), op.source);
@@ -230,6 +364,7 @@ void Recording::paintOps(QPainter& painter, OpPainter& ops) const
     const QRect inner(QPoint(0, 0), innerSize_);
     ops_.forEach([&](const DrawOp& op) {
         if (const auto* keepOnly = std::get_if<KeepOnlyOp>(&op)) {
+            ops.paintWaitingGlyphs();
             for (const QRect& lost : QRegion(inner).subtracted(QRegion(keepOnly->keep)))
                 paintBackground(painter, lost);
             return;

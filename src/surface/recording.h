@@ -21,6 +21,7 @@
 #include <QLineF>
 #include <QPainterPath>
 #include <QPen>
+#include <QRawFont>
 #include <QRect>
 #include <QRectF>
 #include <QStringList>
@@ -52,6 +53,16 @@ struct FillOp {
     QColor colour;
 };
 
+// Fills of whole pixel cells, each in its own opaque colour, in order: the
+// bars and gaps of a symbol in one entry.
+struct FillRunOp {
+    struct Fill {
+        QRect cells;
+        QRgb colour;
+    };
+    std::vector<Fill> fills;
+};
+
 struct ArcOp {
     QPainterPath path;
     Stroke stroke;
@@ -69,6 +80,8 @@ struct TextOp {
     // for painting one to one (far cheaper than laying the text out again);
     // empty when the text must be drawn as text.
     QList<QGlyphRun> glyphs;
+    // The bounds of those glyphs' outlines, from the same point.
+    QRectF glyphOutlines;
 };
 
 // Characters drawn one by one along a line (a justified line): each exactly
@@ -98,7 +111,8 @@ struct KeepOnlyOp {
     QRect keep;
 };
 
-using DrawOp = std::variant<SegmentOp, BoxOutlineOp, FillOp, ArcOp, TextOp, PlacedTextOp, PictureOp, KeepOnlyOp>;
+using DrawOp =
+    std::variant<SegmentOp, BoxOutlineOp, FillOp, FillRunOp, ArcOp, TextOp, PlacedTextOp, PictureOp, KeepOnlyOp>;
 
 // The operations in order, kept in fixed-size chunks: thousands of Line calls
 // append without ever moving what is already recorded.
@@ -122,21 +136,41 @@ private:
     std::size_t size_ = 0;
 };
 
+// Where painting glyphs whose outlines have these bounds, in a font of
+// `font`'s size, may change pixels.
+QRectF glyphReach(const QRectF& outlines, const QFont& font);
+
 // Paints single operations on a painter whose coordinates are inner pixels.
 // `exact` means one inner pixel is one device pixel: strokes are then drawn
 // as the raster draws them; otherwise they are moved onto the centre of their
 // pixel cells so that they cover the same area at any resolution.
+//
+// On a surface's own raster, texts drawn as glyphs wait to be painted
+// together with the texts after them (one call of the painter for all the
+// digits of a symbol); an operation that could touch their pixels, and
+// paintWaitingGlyphs(), paint them first. Painting them later than
+// operations away from them leaves every pixel as painting them at once.
 class OpPainter {
 public:
     // `raster`: the image the painter paints on, untransformed and unclipped
     // (a surface's own raster), which fills of whole cells then write
     // directly.
     OpPainter(QPainter& painter, bool exact, QImage* raster = nullptr);
+    OpPainter(const OpPainter&) = delete;
+    OpPainter& operator=(const OpPainter&) = delete;
+
+    // Paints the glyphs that wait; before the raster is read or painted
+    // otherwise.
+    void paintWaitingGlyphs();
+    // Forgets them: the raster is about to be painted again from the
+    // recording, which holds them.
+    void dropWaitingGlyphs();
 
     void paint(const DrawOp& op);
     void paint(const SegmentOp& op);
     void paint(const BoxOutlineOp& op);
     void paint(const FillOp& op);
+    void paint(const FillRunOp& op);
     void paint(const ArcOp& op);
     void paint(const TextOp& op);
     void paint(const PlacedTextOp& op);
@@ -144,6 +178,24 @@ public:
 
 private:
     void usePen(const Stroke& stroke, Qt::PenJoinStyle join);
+    // Whether opaque fills of whole cells can be written to the raster
+    // directly.
+    bool writesCellsDirectly() const;
+    // Paints the waiting glyphs when `cells` may touch their pixels.
+    void paintWaitingGlyphsNear(const QRectF& cells);
+    bool waits(const TextOp& op) const;
+
+    // Glyphs of one font, already placed.
+    struct GlyphBatch {
+        QRawFont font;
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+    };
+    struct WaitingGlyphs {
+        QColor colour;
+        std::vector<GlyphBatch> batches;
+        std::vector<QRectF> cells;  // where their painting may change pixels
+    };
     qreal strokeShift(const Stroke& stroke) const;
 
     // Pens made lately: bars of alternating colours then need no new pen.
@@ -161,6 +213,7 @@ private:
     int current_ = -1;  // the entry the painter holds, -1 for none
     int nextFree_ = 0;
     std::array<PenEntry, kPens> pens_;
+    WaitingGlyphs waiting_;
 };
 
 class Recording {

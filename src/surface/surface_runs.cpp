@@ -7,7 +7,8 @@
 // covers the rectangle from the first to the last; consecutive rectangles of
 // one colour that together make a rectangle are painted as that rectangle.
 // Painting keeps the order of the calls, so each pixel ends in the colour the
-// separate calls leave it in. Whatever does not fit that picture (wider pens,
+// separate calls leave it in; the rectangles between two calls of Line are
+// painted and recorded as one operation. Whatever does not fit that picture (wider pens,
 // slanted lines, outlines, coordinates far outside the surface or beyond a
 // device integer) is drawn by Line itself.
 #include "colour.h"
@@ -121,6 +122,30 @@ std::optional<Cells> runCells(const PixelScale& scale, const LineRun& run)
                  int(std::max({px[0], px[1], px[2], px[3]})), int(std::max(py[0], py[1]))};
 }
 
+// The last two colours converted: the bars and gaps of a symbol alternate.
+class ColourCache {
+public:
+    QRgb rgb(Colour c)
+    {
+        for (Entry& e : entries_)
+            if (e.known && e.colour == c)
+                return e.rgb;
+        Entry& e = entries_[next_];
+        next_ ^= 1;
+        e = {c, toQColor(c).rgba(), true};
+        return e.rgb;
+    }
+
+private:
+    struct Entry {
+        Colour colour = 0;
+        QRgb rgb = 0;
+        bool known = false;
+    };
+    Entry entries_[2];
+    int next_ = 0;
+};
+
 }  // namespace
 
 void Surface::drawLines(std::span<const LineRun> runs)
@@ -138,6 +163,10 @@ void Surface::drawLines(std::span<const LineRun> runs)
     // The rectangle waiting for the next one of its colour that extends it.
     std::optional<Cells> pending;
     Colour pendingColour = 0;
+    // The rectangles so far, painted and recorded together before anything
+    // else is drawn.
+    FillRunOp fills;
+    ColourCache colours;
     const QRectF bounds = State::drawingBounds(1, size);
     const auto flush = [&] {
         if (!pending)
@@ -145,7 +174,15 @@ void Surface::drawLines(std::span<const LineRun> runs)
         const Cells c = *std::exchange(pending, std::nullopt);
         const QRectF area(c.left, c.top, double(c.right) - c.left + 1, double(c.bottom) - c.top + 1);
         if (touches(QLineF(area.topLeft(), area.bottomRight()), bounds))
-            d->draw(FillOp{clampTo(area, bounds), toQColor(pendingColour)});
+            fills.fills.push_back({clampTo(area, bounds).toRect(), colours.rgb(pendingColour)});
+    };
+    const auto paintFills = [&] {
+        flush();
+        if (fills.fills.size() == 1)
+            d->draw(FillOp{QRectF(fills.fills.front().cells), QColor::fromRgb(fills.fills.front().colour)});
+        else if (!fills.fills.empty())
+            d->draw(std::move(fills));
+        fills.fills.clear();
     };
     try {
         for (const LineRun& run : runs) {
@@ -153,7 +190,7 @@ void Surface::drawLines(std::span<const LineRun> runs)
                 continue;
             const std::optional<Cells> cells = runCells(scale, run);
             if (!cells) {
-                flush();
+                paintFills();
                 for (int k = 0; k < run.count; ++k) {
                     const float shift = float(k) * run.stepX;
                     Line(run.x1 + shift, run.y1, run.x2 + shift, run.y2, run.colour, run.mode);
@@ -169,10 +206,10 @@ void Surface::drawLines(std::span<const LineRun> runs)
             d->currentY = run.y2;
         }
     } catch (...) {
-        flush();
+        paintFills();
         throw;
     }
-    flush();
+    paintFills();
 }
 
 }  // namespace kwpnd

@@ -96,6 +96,7 @@ void Surface::State::endPainting()
 {
     if (!live)
         return;
+    live->paintWaitingGlyphs();
     live.reset();
     painter.end();
 }
@@ -103,6 +104,7 @@ void Surface::State::endPainting()
 void Surface::State::settleRaster()
 {
     if (live) {
+        live->dropWaitingGlyphs();  // painted again from the recording
         live.reset();
         painter.end();
     }
@@ -151,10 +153,12 @@ void Surface::State::markChanged()
 void Surface::State::erase()
 {
     recording = std::make_shared<Recording>(pixelSize(), back, background);
-    if (rasterHeld)
+    if (rasterHeld) {
         rasterStale = true;
-    else if (canvas())
+    } else if (OpPainter* ops = canvas()) {
+        ops->dropWaitingGlyphs();  // erased with the rest
         recording->paintBackground(painter, image.rect());
+    }
     markChanged();
 }
 
@@ -163,6 +167,7 @@ void Surface::State::rerender()
     if (rasterHeld) {
         rasterStale = true;
     } else if (OpPainter* ops = canvas()) {
+        ops->dropWaitingGlyphs();  // painted again from the recording
         recording->paintBackground(painter, image.rect());
         recording->paintOps(painter, *ops);
     }

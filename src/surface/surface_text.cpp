@@ -72,8 +72,9 @@ void Surface::Print(const QString& text)
     if (d->hasArea() && hasInk(lines)) {
         const QPoint at = d->devicePoint(d->currentX, d->currentY);
         if (isNear(at)) {
-            QList<QGlyphRun> glyphs = lines.size() == 1 ? font.glyphsOfLine(lines.front()) : QList<QGlyphRun>();
-            d->draw(TextOp{at, lines, font.font, d->fore, font.ascent, font.lineSpacing, 0, std::move(glyphs)});
+            LineGlyphs glyphs = lines.size() == 1 ? font.glyphsOfLine(lines.front()) : LineGlyphs();
+            d->draw(TextOp{at, lines, font.font, d->fore, font.ascent, font.lineSpacing, 0, std::move(glyphs.runs),
+                           glyphs.outlines});
         }
     }
     d->currentX = d->scaleLeft;
@@ -170,8 +171,15 @@ void Surface::drawRotatedText(const QString& face, int cellHeightPixels, int ang
     }
     const QFont font = makeSurfaceFont(face, points);
     const QFontMetricsF metrics(font, &metricDevice());
-    d->draw(TextOp{QPointF(x, y), QStringList{text}, font, d->fore, metrics.ascent(), metrics.lineSpacing(),
-                   angleTenths / 10.0, {}});
+    d->draw(TextOp{QPointF(x, y),
+                   QStringList{text},
+                   font,
+                   d->fore,
+                   metrics.ascent(),
+                   metrics.lineSpacing(),
+                   angleTenths / 10.0,
+                   {},
+                   {}});
 }
 
 }  // namespace kwpnd

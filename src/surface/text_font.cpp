@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPaintDevice>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -101,7 +102,7 @@ const CharGlyphs& SurfaceFont::glyphsOf(QChar c) const
     return *chars_.insert(c.unicode(), entry);
 }
 
-QList<QGlyphRun> SurfaceFont::glyphsOfLine(const QString& line) const
+LineGlyphs SurfaceFont::glyphsOfLine(const QString& line) const
 {
     if (line.isEmpty() || !std::all_of(line.cbegin(), line.cend(), [&](QChar c) { return drawsAsGlyphs(c); }))
         return {};
@@ -110,7 +111,15 @@ QList<QGlyphRun> SurfaceFont::glyphsOfLine(const QString& line) const
         return *found;
     if (lines_.size() >= kKeptLines)
         lines_.clear();
-    return *lines_.insert(line, layoutGlyphs(line, font));
+    LineGlyphs entry{layoutGlyphs(line, font), {}};
+    for (const QGlyphRun& run : entry.runs) {
+        const QRawFont rawFont = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            entry.outlines |= rawFont.boundingRect(indexes[i]).translated(positions[i]);
+    }
+    return *lines_.insert(line, std::move(entry));
 }
 
 bool SurfaceFont::drawsAsGlyphs(QChar c) const

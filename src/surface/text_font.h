@@ -52,6 +52,13 @@ struct CharGlyphs {
     QList<QGlyphRun> runs;
 };
 
+// What a one-line text draws: its glyphs, placed from the left end of the
+// baseline, and the bounds of their outlines from there.
+struct LineGlyphs {
+    QList<QGlyphRun> runs;
+    QRectF outlines;
+};
+
 // A surface font with what measuring and printing need of it.
 struct SurfaceFont {
     QString face;
@@ -73,11 +80,11 @@ struct SurfaceFont {
     // baseline; empty when the text cannot be drawn as glyphs (see
     // drawsAsGlyphs). Texts printed lately are kept: the digits under the
     // bars of a barcode are laid out once.
-    QList<QGlyphRun> glyphsOfLine(const QString& line) const;
+    LineGlyphs glyphsOfLine(const QString& line) const;
 
 private:
     mutable QHash<char16_t, CharGlyphs> chars_;
-    mutable QHash<QString, QList<QGlyphRun>> lines_;
+    mutable QHash<QString, LineGlyphs> lines_;
 };
 
 // The surface fonts used lately, the least recently used one replaced by a

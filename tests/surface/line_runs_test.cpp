@@ -93,6 +93,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, LineRuns,
                                                     {14, 5, 14, 40, kBlack, LineMode::FilledBox},
                                                     {15, 40, 20, 5, kBlack, LineMode::FilledBox},
                                                     {30, 5, 30, 40, kRed, LineMode::FilledBox, 6, 1}}},
+                                           // Bars over rows drawn before them: a column left out between two
+                                           // bars and the columns beside the bars keep the rows' colour.
+                                           RunCase{"BarsOverRows",
+                                                   smPixel,
+                                                   1,
+                                                   {{0, 10, 99, 10, kRed},
+                                                    {0, 20, 99, 20, kRed},
+                                                    {0, 30, 99, 30, kRed},
+                                                    {5, 5, 8, 40, kBlack, LineMode::FilledBox},
+                                                    {10, 5, 12, 40, Colour(kWhite), LineMode::FilledBox},
+                                                    {12, 5, 20, 40, kBlack, LineMode::FilledBox},
+                                                    {21, 5, 21, 40, kRed, LineMode::FilledBox},
+                                                    {22, 6, 25, 40, kBlack, LineMode::FilledBox},
+                                                    {26, 5, 30, 40, Colour(kWhite), LineMode::FilledBox},
+                                                    {0, 25, 99, 25, kBlack}}},
                                            // A step of exactly one pixel, one of two (columns in between stay
                                            // as they were), and a run stepping leftwards.
                                            RunCase{"PixelSteps",
@@ -128,19 +143,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, LineRuns,
                                                     {20, 3, 21.5f, 9, kBlack, LineMode::FilledBox, 4, 0.25f}}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The fills of each recorded operation, in order.
+std::vector<std::size_t> fillsPerOperation(const Picture& picture)
+{
+    std::vector<std::size_t> fills;
+    recordingOf(picture)->ops().forEach([&](const DrawOp& op) {
+        const auto* run = std::get_if<FillRunOp>(&op);
+        fills.push_back(run ? run->fills.size() : std::holds_alternative<FillOp>(op) ? 1 : 0);
+    });
+    return fills;
+}
+
 TEST(LineRunsRecording, ABarOfManyLinesIsOneFill)
 {
     Surface s(1500, 900);
     s.drawLines(twipBars());
-    const Picture picture = s.Image();
-    // Twelve bars of alternating colour: twelve fills.
-    EXPECT_EQ(recordingOf(picture)->ops().size(), 12u);
+    // Twelve bars of alternating colour: twelve fills, recorded as one
+    // operation.
+    EXPECT_EQ(fillsPerOperation(s.Image()), std::vector<std::size_t>{12});
 
     s.BackColor(kWhite);
     const LineRun touching[] = {{150, 100, 150, 600, kBlack, LineMode::Line, 30, 1},
                                 {180, 100, 180, 600, kBlack, LineMode::Line, 15, 1}};
     s.drawLines(touching);
-    EXPECT_EQ(recordingOf(s.Image())->ops().size(), 1u);
+    EXPECT_EQ(fillsPerOperation(s.Image()), std::vector<std::size_t>{1});
+
+    // A slanted line is drawn by Line between the fills before and after it.
+    s.BackColor(kWhite);
+    const LineRun slanted[] = {{150, 100, 150, 600, kBlack, LineMode::Line, 30, 1},
+                               {300, 100, 400, 600, kBlack},
+                               {450, 100, 450, 600, kBlack, LineMode::Line, 15, 1},
+                               {465, 100, 465, 600, kWhite, LineMode::Line, 15, 1}};
+    s.drawLines(slanted);
+    EXPECT_EQ(fillsPerOperation(s.Image()), (std::vector<std::size_t>{1, 0, 2}));
 }
 
 // A line that has no device pixel stops the run where Line would stop it:
