@@ -33,10 +33,13 @@ bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size)
 
 QRectF glyphReach(const QRectF& outlines, const QFont& font)
 {
-    // Smoothed edges reach into the pixels around the outlines, and an
-    // emboldened face beyond them.
-    const qreal margin = 1 + font.pointSizeF() * kScreenDpi / 72 / 12;
-    return outlines.adjusted(-margin, -margin, margin, margin);
+    // Glyphs are put on whole pixels vertically (half a pixel either way at
+    // most) and on quarters of one horizontally, and a face emboldened for
+    // want of a bold style grows by a 24th of its em.
+    const qreal bold = font.pointSizeF() * kScreenDpi / 72 / 24;
+    const qreal across = 0.25 + bold;
+    const qreal down = 0.5 + bold;
+    return outlines.adjusted(-across, -down, across, down);
 }
 
 // ---- OpPainter -------------------------------------------------------------
@@ -357,6 +360,14 @@ void Recording::paintBackground(QPainter& painter, const QRect& area) const
     painter.setClipRect(area, Qt::IntersectClip);
     background_.draw(painter, QRectF(QPointF(0, 0), QSizeF(background_.pixelSize())));
     painter.restore();
+}
+
+bool Recording::setBackColour(QImage& raster) const
+{
+    if (!background_.isEmpty() || back_.alpha() != 255 || raster.format() != QImage::Format_RGB32)
+        return false;
+    raster.fill(back_);
+    return true;
 }
 
 void Recording::paintOps(QPainter& painter, OpPainter& ops) const

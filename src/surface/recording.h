@@ -232,6 +232,11 @@ public:
 
     // Back colour and background picture within `area` (inner pixels).
     void paintBackground(QPainter& painter, const QRect& area) const;
+    // Sets every pixel of a raster of 32-bit pixels to the back colour when
+    // that is the whole background (opaque, no picture): what painting the
+    // background gives, without a painter. False, and nothing done,
+    // otherwise.
+    bool setBackColour(QImage& raster) const;
     // The operations alone, in order, on a painter in inner pixels.
     void paintOps(QPainter& painter, OpPainter& ops) const;
 

@@ -290,10 +290,7 @@ int Surface::pixelHeight() const { return d->pixelSize().height(); }
 
 QPointF Surface::toPixels(float x, float y) const { return d->toPixels(x, y); }
 
-QImage Surface::retainedImage() const
-{
-    return d->settledImage();
-}
+QImage Surface::retainedImage() const { return d->settledImage(); }
 
 void Surface::replay(QPainter& painter, const QRectF& target) const { d->recording->replay(painter, target); }
 

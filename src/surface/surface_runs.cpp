@@ -122,6 +122,28 @@ std::optional<Cells> runCells(const PixelScale& scale, const LineRun& run)
                  int(std::max({px[0], px[1], px[2], px[3]})), int(std::max(py[0], py[1]))};
 }
 
+// Whole-pixel drawing bounds as the edges of cells: left and top of the
+// first, right and bottom past the last.
+Cells boundsOf(const QRectF& bounds)
+{
+    return {int(bounds.left()), int(bounds.top()), int(bounds.right()), int(bounds.bottom())};
+}
+
+// The cells of `c` within `bounds`, as a fill of the cells from the first
+// corner to past the last clamped to the bounds gives them; none when the
+// fill lies wholly outside.
+std::optional<QRect> clampedCells(const Cells& c, const Cells& bounds)
+{
+    const qint64 right = qint64(c.right) + 1;
+    const qint64 bottom = qint64(c.bottom) + 1;
+    if (right < bounds.left || c.left > bounds.right || bottom < bounds.top || c.top > bounds.bottom)
+        return std::nullopt;
+    const int left = std::clamp(c.left, bounds.left, bounds.right);
+    const int top = std::clamp(c.top, bounds.top, bounds.bottom);
+    return QRect(left, top, int(std::clamp<qint64>(right, bounds.left, bounds.right) - left),
+                 int(std::clamp<qint64>(bottom, bounds.top, bounds.bottom) - top));
+}
+
 // The last two colours converted: the bars and gaps of a symbol alternate.
 class ColourCache {
 public:
@@ -167,14 +189,13 @@ void Surface::drawLines(std::span<const LineRun> runs)
     // else is drawn.
     FillRunOp fills;
     ColourCache colours;
-    const QRectF bounds = State::drawingBounds(1, size);
+    const Cells bounds = boundsOf(State::drawingBounds(1, size));
     const auto flush = [&] {
         if (!pending)
             return;
         const Cells c = *std::exchange(pending, std::nullopt);
-        const QRectF area(c.left, c.top, double(c.right) - c.left + 1, double(c.bottom) - c.top + 1);
-        if (touches(QLineF(area.topLeft(), area.bottomRight()), bounds))
-            fills.fills.push_back({clampTo(area, bounds).toRect(), colours.rgb(pendingColour)});
+        if (std::optional<QRect> cells = clampedCells(c, bounds))
+            fills.fills.push_back({*cells, colours.rgb(pendingColour)});
     };
     const auto paintFills = [&] {
         flush();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace kwpnd {
 
@@ -31,6 +32,20 @@ QImage makeRaster(QSize size)
     image.setDotsPerMeterY(kDotsPerMeter96);
     return image;
 }
+
+namespace {
+// The pixels of `area` of one raster into the same place of another, both
+// of 32-bit pixels and holding the area.
+void copyPixels(const QImage& from, const QRect& area, QImage& to)
+{
+    if (from.isNull() || area.isEmpty())
+        return;
+    const std::size_t bytes = std::size_t(area.width()) * sizeof(QRgb);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(to.scanLine(y)) + area.left(),
+                    reinterpret_cast<const QRgb*>(from.constScanLine(y)) + area.left(), bytes);
+}
+}  // namespace
 
 double Surface::State::pixelsPerUnitX() const
 {
@@ -113,9 +128,15 @@ void Surface::State::settleRaster()
         image = makeRaster(size);  // may throw: the raster stays stale
     rasterStale = false;
     if (OpPainter* ops = canvas()) {
-        recording->paintBackground(painter, image.rect());
+        paintBackground();
         recording->paintOps(painter, *ops);
     }
+}
+
+void Surface::State::paintBackground()
+{
+    if (!recording->setBackColour(image))
+        recording->paintBackground(painter, image.rect());
 }
 
 Recording& Surface::State::recordingToChange()
@@ -157,7 +178,7 @@ void Surface::State::erase()
         rasterStale = true;
     } else if (OpPainter* ops = canvas()) {
         ops->dropWaitingGlyphs();  // erased with the rest
-        recording->paintBackground(painter, image.rect());
+        paintBackground();
     }
     markChanged();
 }
@@ -168,7 +189,7 @@ void Surface::State::rerender()
         rasterStale = true;
     } else if (OpPainter* ops = canvas()) {
         ops->dropWaitingGlyphs();  // painted again from the recording
-        recording->paintBackground(painter, image.rect());
+        paintBackground();
         recording->paintOps(painter, *ops);
     }
     markChanged();
@@ -197,10 +218,14 @@ void Surface::State::resize(double newWidthTwips, double newHeightTwips)
     const QRect keep(QPoint(0, 0), before.boundedTo(after));
     recordingToChange().resize(after, keep);
     if (!next.isNull()) {
-        QPainter p(&next);
-        recording->paintBackground(p, next.rect());
-        if (!image.isNull() && !keep.isEmpty())
-            p.drawImage(QPoint(0, 0), image, keep);
+        if (recording->setBackColour(next)) {
+            copyPixels(image, keep, next);
+        } else {
+            QPainter p(&next);
+            recording->paintBackground(p, next.rect());
+            if (!image.isNull() && !keep.isEmpty())
+                p.drawImage(QPoint(0, 0), image, keep);
+        }
     }
     image = std::move(next);
     markChanged();

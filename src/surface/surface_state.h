@@ -147,6 +147,8 @@ struct KWPND10_NO_EXPORT Surface::State {
     // Combines a picture into the raster; recorded as the resulting pixels.
     void drawRasterOp(const QRect& target, const kwpnd::Picture& picture, const QRect& source, std::uint8_t operation);
 
+    // The recording's background over the whole raster, painting live.
+    void paintBackground();
     void markChanged();
     // Back colour and background picture everywhere; the recording restarts.
     void erase();
