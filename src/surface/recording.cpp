@@ -148,9 +148,8 @@ void OpPainter::paint(const FillOp& op)
 // Fills that cover the same rows and together an unbroken span of columns
 // leave every one of those rows alike: the first row is filled, and the
 // others are copies of it.
-void OpPainter::paint(const FillRunOp& op)
+void OpPainter::paintFills(std::span<const FillRunOp::Fill> fills)
 {
-    const auto& fills = op.fills;
     if (!waiting_.batches.empty())
         for (const FillRunOp::Fill& f : fills)
             paintWaitingGlyphsNear(QRectF(f.cells));
@@ -360,6 +359,16 @@ void Recording::paintBackground(QPainter& painter, const QRect& area) const
     painter.setClipRect(area, Qt::IntersectClip);
     background_.draw(painter, QRectF(QPointF(0, 0), QSizeF(background_.pixelSize())));
     painter.restore();
+}
+
+void Recording::addFills(std::span<const FillRunOp::Fill> fills)
+{
+    if (DrawOp* last = ops_.last())
+        if (auto* run = std::get_if<FillRunOp>(last)) {
+            run->fills.insert(run->fills.end(), fills.begin(), fills.end());
+            return;
+        }
+    ops_.push_back(FillRunOp{{fills.begin(), fills.end()}});
 }
 
 bool Recording::setBackColour(QImage& raster) const

@@ -26,6 +26,7 @@
 #include <QRectF>
 #include <QStringList>
 #include <array>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -120,6 +121,7 @@ class OpList {
 public:
     void push_back(DrawOp op);
     std::size_t size() const { return size_; }
+    DrawOp* last() { return size_ == 0 ? nullptr : &chunks_.back().back(); }
     bool empty() const { return size_ == 0; }
 
     template <class F>
@@ -170,7 +172,8 @@ public:
     void paint(const SegmentOp& op);
     void paint(const BoxOutlineOp& op);
     void paint(const FillOp& op);
-    void paint(const FillRunOp& op);
+    void paint(const FillRunOp& op) { paintFills(op.fills); }
+    void paintFills(std::span<const FillRunOp::Fill> fills);
     void paint(const ArcOp& op);
     void paint(const TextOp& op);
     void paint(const PlacedTextOp& op);
@@ -226,6 +229,8 @@ public:
     const OpList& ops() const { return ops_; }
 
     void add(DrawOp op) { ops_.push_back(std::move(op)); }
+    // Fills, added to the operation before them when that is fills too.
+    void addFills(std::span<const FillRunOp::Fill> fills);
     void setBackground(kwpnd::Picture background) { background_ = std::move(background); }
     // The inner area now has another size; content outside `keep` is gone.
     void resize(QSize innerSize, QRect keep);

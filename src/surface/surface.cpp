@@ -54,8 +54,7 @@ void requireProperty(bool ok)
 Surface::Surface(double widthTwips, double heightTwips) : d(std::make_unique<State>())
 {
     requireOuterSize(widthTwips, heightTwips);
-    d->widthTwips = widthTwips;
-    d->heightTwips = heightTwips;
+    d->setOuterSize(widthTwips, heightTwips);
     d->image = makeRaster(d->pixelSize());
     d->erase();
     d->changed = false;  // a new surface has nothing to show yet

@@ -144,30 +144,6 @@ std::optional<QRect> clampedCells(const Cells& c, const Cells& bounds)
                  int(std::clamp<qint64>(bottom, bounds.top, bounds.bottom) - top));
 }
 
-// The last two colours converted: the bars and gaps of a symbol alternate.
-class ColourCache {
-public:
-    QRgb rgb(Colour c)
-    {
-        for (Entry& e : entries_)
-            if (e.known && e.colour == c)
-                return e.rgb;
-        Entry& e = entries_[next_];
-        next_ ^= 1;
-        e = {c, toQColor(c).rgba(), true};
-        return e.rgb;
-    }
-
-private:
-    struct Entry {
-        Colour colour = 0;
-        QRgb rgb = 0;
-        bool known = false;
-    };
-    Entry entries_[2];
-    int next_ = 0;
-};
-
 }  // namespace
 
 void Surface::drawLines(std::span<const LineRun> runs)
@@ -187,23 +163,20 @@ void Surface::drawLines(std::span<const LineRun> runs)
     Colour pendingColour = 0;
     // The rectangles so far, painted and recorded together before anything
     // else is drawn.
-    FillRunOp fills;
-    ColourCache colours;
+    std::vector<FillRunOp::Fill>& fills = d->fillScratch;
+    fills.clear();
     const Cells bounds = boundsOf(State::drawingBounds(1, size));
     const auto flush = [&] {
         if (!pending)
             return;
         const Cells c = *std::exchange(pending, std::nullopt);
         if (std::optional<QRect> cells = clampedCells(c, bounds))
-            fills.fills.push_back({*cells, colours.rgb(pendingColour)});
+            fills.push_back({*cells, d->pixelOf(pendingColour)});
     };
     const auto paintFills = [&] {
         flush();
-        if (fills.fills.size() == 1)
-            d->draw(FillOp{QRectF(fills.fills.front().cells), QColor::fromRgb(fills.fills.front().colour)});
-        else if (!fills.fills.empty())
-            d->draw(std::move(fills));
-        fills.fills.clear();
+        d->drawFills(fills);
+        fills.clear();
     };
     try {
         for (const LineRun& run : runs) {

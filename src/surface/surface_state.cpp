@@ -1,5 +1,6 @@
 #include "surface_state.h"
 
+#include "colour.h"
 #include "kwpnd/error.h"
 #include "raster_op.h"
 #include "scale.h"
@@ -162,6 +163,27 @@ void Surface::State::drawRasterOp(const QRect& target, const kwpnd::Picture& pic
     markChanged();
 }
 
+void Surface::State::drawFills(std::span<const FillRunOp::Fill> fills)
+{
+    OpPainter* ops = canvas();
+    if (!ops || fills.empty())
+        return;
+    ops->paintFills(fills);
+    recordingToChange().addFills(fills);
+    markChanged();
+}
+
+QRgb Surface::State::pixelOf(Colour colour)
+{
+    for (const ConvertedColour& c : converted)
+        if (c.known && c.colour == colour)
+            return c.pixel;
+    ConvertedColour& c = converted[std::size_t(nextConverted)];
+    c = {colour, toQColor(colour).rgba(), true};
+    nextConverted ^= 1;
+    return c.pixel;
+}
+
 void Surface::State::markChanged()
 {
     if (changed)
@@ -201,15 +223,13 @@ void Surface::State::resize(double newWidthTwips, double newHeightTwips)
     const QSize after(pixelsOf(newWidthTwips), pixelsOf(newHeightTwips));
     if (rasterStale && after != before) {
         // Nothing to keep from the raster: it is made at its final size.
-        widthTwips = newWidthTwips;
-        heightTwips = newHeightTwips;
+        setOuterSize(newWidthTwips, newHeightTwips);
         recordingToChange().resize(after, QRect(QPoint(0, 0), before.boundedTo(after)));
         markChanged();
         return;
     }
     QImage next = after == before ? QImage() : makeRaster(after);  // may throw: nothing changed yet
-    widthTwips = newWidthTwips;
-    heightTwips = newHeightTwips;
+    setOuterSize(newWidthTwips, newHeightTwips);
     if (after == before)
         return;
 

@@ -9,11 +9,14 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace kwpnd {
 
@@ -44,11 +47,12 @@ int checkedPixels(double twips);
 QImage makeRaster(QSize size);
 
 struct KWPND10_NO_EXPORT Surface::State {
-    // Outer placement, container twips.
+    // Outer placement, container twips; the size is set with setOuterSize.
     float left = 0;
     float top = 0;
     double widthTwips = 0;
     double heightTwips = 0;
+    QSize pixels;  // of the outer size
 
     // Scale; the user extents are only read under the user scale.
     std::int16_t scaleMode = smTwip;
@@ -87,6 +91,18 @@ struct KWPND10_NO_EXPORT Surface::State {
     std::optional<OpPainter> live;
     std::shared_ptr<Recording> recording;
 
+    // The last two colour values converted: the bars and gaps of a symbol
+    // alternate.
+    struct ConvertedColour {
+        Colour colour = 0;
+        QRgb pixel = 0;
+        bool known = false;
+    };
+    std::array<ConvertedColour, 2> converted;
+    int nextConverted = 0;
+    // Room for the fills of a run of lines, kept between runs.
+    std::vector<FillRunOp::Fill> fillScratch;
+
     std::function<void()> listener;
     bool changed = false;
 
@@ -97,7 +113,13 @@ struct KWPND10_NO_EXPORT Surface::State {
     bool rasterHeld = false;
     bool rasterStale = false;
 
-    QSize pixelSize() const { return {pixelsOf(widthTwips), pixelsOf(heightTwips)}; }
+    void setOuterSize(double twipsWide, double twipsHigh)
+    {
+        widthTwips = twipsWide;
+        heightTwips = twipsHigh;
+        pixels = {pixelsOf(twipsWide), pixelsOf(twipsHigh)};
+    }
+    const QSize& pixelSize() const { return pixels; }
     bool hasArea() const { return !pixelSize().isEmpty(); }
     double pixelsPerUnitX() const;
     double pixelsPerUnitY() const;
@@ -132,6 +154,12 @@ struct KWPND10_NO_EXPORT Surface::State {
     }
     // The recording, copied first when a snapshot still shares it.
     Recording& recordingToChange();
+
+    // Paints fills of whole cells on the raster and records them, with the
+    // fills recorded just before them when nothing came in between.
+    void drawFills(std::span<const FillRunOp::Fill> fills);
+    // The colour a value stands for, as a 32-bit pixel (see toQColor).
+    QRgb pixelOf(Colour colour);
 
     // Paints an operation on the raster and records it.
     template <class Op>

@@ -176,6 +176,15 @@ TEST(LineRunsRecording, ABarOfManyLinesIsOneFill)
                                {465, 100, 465, 600, kWhite, LineMode::Line, 15, 1}};
     s.drawLines(slanted);
     EXPECT_EQ(fillsPerOperation(s.Image()), (std::vector<std::size_t>{1, 0, 2}));
+
+    // Runs drawn one after the other join the fills before them, up to the
+    // next other drawing.
+    s.BackColor(kWhite);
+    for (const LineRun& run : twipBars())
+        s.drawLines({&run, 1});
+    s.Print("1");
+    s.drawLines(touching);
+    EXPECT_EQ(fillsPerOperation(s.Image()), (std::vector<std::size_t>{12, 0, 1}));
 }
 
 // A line that has no device pixel stops the run where Line would stop it:
