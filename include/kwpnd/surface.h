@@ -106,10 +106,10 @@ public:
 
     /// @name Drawing position, in scale units
     /// @{
-    float CurrentX() const;   ///< Where the next text or point goes, across.
-    void CurrentX(float x);   ///< Moves the drawing position across.
-    float CurrentY() const;   ///< Where the next text or point goes, down.
-    void CurrentY(float y);   ///< Moves the drawing position down.
+    float CurrentX() const;  ///< Where the next text or point goes, across.
+    void CurrentX(float x);  ///< Moves the drawing position across.
+    float CurrentY() const;  ///< Where the next text or point goes, down.
+    void CurrentY(float y);  ///< Moves the drawing position down.
     /// @}
 
     /// @name Colours and pen
@@ -147,25 +147,25 @@ public:
     /// A number of twips beyond a device pixel coordinate is error 6; a
     /// negative or too large size error 380 (kMaxPixelSide, kMaxPixels).
     /// @{
-    float Left() const;         ///< Left edge in the container.
-    void Left(float twips);     ///< Moves the left edge.
-    float Top() const;          ///< Top edge in the container.
-    void Top(float twips);      ///< Moves the top edge.
-    float Width() const;        ///< Outer width.
-    void Width(float twips);    ///< Resizes; the drawing is kept where it fits.
-    float Height() const;       ///< Outer height.
-    void Height(float twips);   ///< Resizes; the drawing is kept where it fits.
+    float Left() const;        ///< Left edge in the container.
+    void Left(float twips);    ///< Moves the left edge.
+    float Top() const;         ///< Top edge in the container.
+    void Top(float twips);     ///< Moves the top edge.
+    float Width() const;       ///< Outer width.
+    void Width(float twips);   ///< Resizes; the drawing is kept where it fits.
+    float Height() const;      ///< Outer height.
+    void Height(float twips);  ///< Resizes; the drawing is kept where it fits.
     /// Moves and optionally resizes in one step.
     void Move(float left, std::optional<float> top = {}, std::optional<float> width = {},
               std::optional<float> height = {});
     /// @}
 
-    bool Visible() const;                       ///< Whether a view shows the surface.
-    void Visible(bool on);                      ///< Shows or hides the surface in its view.
-    QString Tag() const;                        ///< A text the caller keeps with the surface.
-    void Tag(const QString& text);              ///< Sets the caller's text.
-    QString ToolTipText() const;                ///< The tip a view shows over the surface.
-    void ToolTipText(const QString& text);      ///< Sets the tip.
+    bool Visible() const;                   ///< Whether a view shows the surface.
+    void Visible(bool on);                  ///< Shows or hides the surface in its view.
+    QString Tag() const;                    ///< A text the caller keeps with the surface.
+    void Tag(const QString& text);          ///< Sets the caller's text.
+    QString ToolTipText() const;            ///< The tip a view shows over the surface.
+    void ToolTipText(const QString& text);  ///< Sets the tip.
 
     /// A device-context handle naming this surface while it lives (see
     /// drawRotatedText and clsKWPNDFontRotateA). Never 0.
@@ -216,6 +216,9 @@ public:
     /// pixels are filled as that one rectangle, in the raster and in the
     /// recording: bars of a barcode cost one fill each.
     void drawLines(std::span<const LineRun> runs);
+    /// drawLines, telling how many of the runs, from the first, were drawn
+    /// in full: all of them, or those before the one an error stopped at.
+    void drawLines(std::span<const LineRun> runs, std::size_t& runsDrawn);
     /// Prints the characters of a one-line text one at a time: each where
     /// Print of it alone would put it, the position then moving right by its
     /// TextWidth plus `extraBlank` after a blank or `extraOther` after any
@@ -245,10 +248,10 @@ public:
 
     /// @name Raster and vectors, for views, printing and tests
     /// @{
-    int pixelWidth() const;                     ///< Inner width in pixels.
-    int pixelHeight() const;                    ///< Inner height in pixels.
-    QPointF toPixels(float x, float y) const;   ///< Scale units to inner pixels.
-    QImage retainedImage() const;               ///< Shallow copy of the raster.
+    int pixelWidth() const;                    ///< Inner width in pixels.
+    int pixelHeight() const;                   ///< Inner height in pixels.
+    QPointF toPixels(float x, float y) const;  ///< Scale units to inner pixels.
+    QImage retainedImage() const;              ///< Shallow copy of the raster.
     /// Replays background and drawing since the last erase into `target`
     /// (painter coordinates), at the painter's resolution.
     void replay(QPainter& painter, const QRectF& target) const;

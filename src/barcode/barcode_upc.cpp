@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <typeinfo>
+#include <vector>
 
 namespace kwpnd {
 
@@ -84,27 +87,57 @@ struct KWPND10_NO_EXPORT clsKWPNDBarcodeUPC11::Private {
         return *surface;
     }
 
-    // `modules` > 0 a bar, < 0 a space of that many modules.
+    // The segments of an element starting at `from`: `modules` > 0 a bar,
+    // < 0 a space of that many modules. Not one segment more: the next
+    // element starts where this one's last module ends, and the bars keep
+    // to the module grid. One segment a unit across, x moving on after
+    // each; past the 16-bit range the move is an overflow, after the
+    // segment at the last place is drawn.
+    LineRun run(int from, int modules) const
+    {
+        const int segments = kUnitsPerModule * std::abs(modules);
+        const int drawn = std::min(segments, 32768 - from);
+        const Colour colour = modules > 0 ? 0 : 0xFFFFFF;
+        return {float(from), float(top), float(from), float(top + height), colour, LineMode::Line, drawn, 1};
+    }
+
     void element(int modules)
     {
         Surface& s = target();
-        const Colour colour = modules > 0 ? 0 : 0xFFFFFF;
-        // Not one segment more: the next element starts where this one's last
-        // module ends, and the bars keep to the module grid. One segment a
-        // unit across, x moving on after each; past the 16-bit range the
-        // move is an overflow, after the segment at the last place is drawn.
-        const int segments = kUnitsPerModule * std::abs(modules);
-        const int drawn = std::min(segments, 32768 - int(x));
-        const float to = float(top + height);
-        const LineRun run{float(x), float(top), float(x), to, colour, LineMode::Line, drawn, 1};
-        s.drawLines({&run, 1});
-        x = integer16(x + drawn);
+        const LineRun r = run(x, modules);
+        s.drawLines({&r, 1});
+        x = integer16(x + r.count);
     }
 
     void elements(const signed char* list)
     {
         for (; *list != 0; ++list)
             element(*list);
+    }
+
+    // The elements one after the other, as element() draws them, in one
+    // drawing call; x stays at the start of the element an error stops at.
+    void elementsAtOnce(std::span<const signed char> list)
+    {
+        Surface& s = target();
+        std::vector<LineRun> runs;
+        runs.reserve(list.size());
+        int at = x;
+        for (signed char modules : list) {
+            runs.push_back(run(at, modules));
+            if (at + runs.back().count > 32767)
+                break;  // the overflow, once this element is drawn
+            at += runs.back().count;
+        }
+        std::size_t drawn = 0;
+        try {
+            s.drawLines(runs, drawn);
+        } catch (...) {
+            x = integer16(runs[drawn].x1);
+            throw;
+        }
+        x = integer16(runs.back().x1);
+        x = integer16(x + runs.back().count);
     }
 };
 
@@ -177,14 +210,32 @@ std::int16_t clsKWPNDBarcodeUPC11::DrawBarcode()
                                               &clsKWPNDBarcodeUPC11::Right6, &clsKWPNDBarcodeUPC11::Right7,
                                               &clsKWPNDBarcodeUPC11::Right8, &clsKWPNDBarcodeUPC11::Right9};
 
-    ssc();
-    for (int i = 0; i < 6; ++i)
-        (this->*kLeftDigit[d->digits[i]])();
-    ssc();
-    for (int i = 6; i < 11; ++i)
-        (this->*kRightDigit[d->digits[i]])();
-    (this->*kRightDigit[d->check])();
-    ssc();
+    if (typeid(*this) == typeid(clsKWPNDBarcodeUPC11)) {
+        // No step is overridden: the whole pattern goes in one drawing call.
+        std::vector<signed char> pattern;
+        const auto append = [&](const signed char* list) {
+            for (; *list != 0; ++list)
+                pattern.push_back(*list);
+        };
+        append(kGuard);
+        for (int i = 0; i < 6; ++i)
+            append(leftDigit(d->digits[i]));
+        append(kGuard);
+        for (int i = 6; i < 11; ++i)
+            append(rightDigit(d->digits[i]));
+        append(rightDigit(d->check));
+        append(kGuard);
+        d->elementsAtOnce(pattern);
+    } else {
+        ssc();
+        for (int i = 0; i < 6; ++i)
+            (this->*kLeftDigit[d->digits[i]])();
+        ssc();
+        for (int i = 6; i < 11; ++i)
+            (this->*kRightDigit[d->digits[i]])();
+        (this->*kRightDigit[d->check])();
+        ssc();
+    }
 
     Surface& s = d->target();
     s.CurrentX(kTextX);

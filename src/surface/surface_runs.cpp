@@ -148,19 +148,41 @@ std::optional<QRect> clampedCells(const Cells& c, const Cells& bounds)
 
 void Surface::drawLines(std::span<const LineRun> runs)
 {
+    std::size_t runsDrawn = 0;
+    drawLines(runs, runsDrawn);
+}
+
+void Surface::drawLines(std::span<const LineRun> runs, std::size_t& runsDrawn)
+{
+    runsDrawn = 0;
+    // The run that an error stops at: the one being drawn.
+    std::size_t failing = 0;
+    const auto lineByLine = [&](std::size_t i) {
+        failing = i;
+        const LineRun& run = runs[i];
+        for (int k = 0; k < run.count; ++k) {
+            const float shift = float(k) * run.stepX;
+            Line(run.x1 + shift, run.y1, run.x2 + shift, run.y2, run.colour, run.mode);
+        }
+    };
     const QSize size = d->pixelSize();
     if (size.isEmpty()) {
-        for (const LineRun& run : runs)
-            for (int k = 0; k < run.count; ++k) {
-                const float shift = float(k) * run.stepX;
-                Line(run.x1 + shift, run.y1, run.x2 + shift, run.y2, run.colour, run.mode);
-            }
+        try {
+            for (std::size_t i = 0; i < runs.size(); ++i)
+                lineByLine(i);
+        } catch (...) {
+            runsDrawn = failing;
+            throw;
+        }
+        runsDrawn = runs.size();
         return;
     }
     const PixelScale scale{d->pixelsPerUnitX(), d->pixelsPerUnitY(), d->scaleLeft, d->scaleTop, d->drawWidth};
-    // The rectangle waiting for the next one of its colour that extends it.
+    // The rectangle waiting for the next one of its colour that extends it,
+    // and the first run it covers.
     std::optional<Cells> pending;
     Colour pendingColour = 0;
+    std::size_t pendingFirst = 0;
     // The rectangles so far, painted and recorded together before anything
     // else is drawn.
     std::vector<FillRunOp::Fill>& fills = d->fillScratch;
@@ -169,6 +191,7 @@ void Surface::drawLines(std::span<const LineRun> runs)
     const auto flush = [&] {
         if (!pending)
             return;
+        failing = pendingFirst;
         const Cells c = *std::exchange(pending, std::nullopt);
         if (std::optional<QRect> cells = clampedCells(c, bounds))
             fills.push_back({*cells, d->pixelOf(pendingColour)});
@@ -179,31 +202,32 @@ void Surface::drawLines(std::span<const LineRun> runs)
         fills.clear();
     };
     try {
-        for (const LineRun& run : runs) {
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            const LineRun& run = runs[i];
             if (run.count < 1)
                 continue;
             const std::optional<Cells> cells = runCells(scale, run);
             if (!cells) {
                 paintFills();
-                for (int k = 0; k < run.count; ++k) {
-                    const float shift = float(k) * run.stepX;
-                    Line(run.x1 + shift, run.y1, run.x2 + shift, run.y2, run.colour, run.mode);
-                }
+                lineByLine(i);
                 continue;
             }
             if (!(pending && pendingColour == run.colour && extend(*pending, *cells))) {
                 flush();
                 pending = cells;
                 pendingColour = run.colour;
+                pendingFirst = i;
             }
             d->currentX = run.x2 + float(run.count - 1) * run.stepX;
             d->currentY = run.y2;
         }
-    } catch (...) {
         paintFills();
+    } catch (...) {
+        runsDrawn = failing;
+        paintFills();  // what came before the failing run
         throw;
     }
-    paintFills();
+    runsDrawn = runs.size();
 }
 
 }  // namespace kwpnd

@@ -130,6 +130,64 @@ TEST(UPC, Failures)
               ErrorNumber::Overflow);
 }
 
+// A host's own steps: DrawBarcode calls them (the guard here), and without
+// them the symbol is what the steps draw, errors and x included.
+struct HostUPC : clsKWPNDBarcodeUPC11 {
+    int guards = 0;
+    void ssc() override
+    {
+        ++guards;
+        clsKWPNDBarcodeUPC11::ssc();
+    }
+};
+
+TEST(UPC, TheWholeSymbolIsWhatItsStepsDraw)
+{
+    Surface own(2100, 900), steps(2100, 900);
+    clsKWPNDBarcodeUPC11 plain;
+    HostUPC host;
+    plain.BarCodePicObj(&own);
+    host.BarCodePicObj(&steps);
+    for (clsKWPNDBarcodeUPC11* upc : {&plain, static_cast<clsKWPNDBarcodeUPC11*>(&host)})
+        upc->BarCodeData(QStringLiteral("03600029145"));
+    EXPECT_EQ(plain.DrawBarcode(), host.DrawBarcode());
+    EXPECT_EQ(host.guards, 3);
+    EXPECT_EQ(own.retainedImage(), steps.retainedImage());
+
+    // Near the end of the 16-bit range the symbol stops at the element that
+    // passes it; x stays at that element's start.
+    Surface wideOwn(33000, 900), wideSteps(33000, 900);
+    plain.BarCodePicObj(&wideOwn);
+    host.BarCodePicObj(&wideSteps);
+    for (clsKWPNDBarcodeUPC11* upc : {&plain, static_cast<clsKWPNDBarcodeUPC11*>(&host)}) {
+        for (int i = 0; i < 530; ++i)
+            upc->Space4();  // x at 250 + 530 · 60 = 32050
+        EXPECT_EQ(errorOf([&] { upc->DrawBarcode(); }), ErrorNumber::Overflow);
+        // The next step starts there too, and overflows again.
+        EXPECT_EQ(errorOf([&] { upc->Line4(); }), ErrorNumber::Overflow);
+    }
+    EXPECT_EQ(wideOwn.retainedImage(), wideSteps.retainedImage());
+    EXPECT_GT(countPixels(wideOwn.retainedImage(), qRgb(0, 0, 0)), 0);
+
+    // A scale under which x passes the device's coordinates part of the
+    // way: the symbol stops at the element that has no pixel.
+    Surface farOwn(2100, 900), farSteps(2100, 900);
+    clsKWPNDBarcodeUPC11 farPlain;
+    HostUPC farHost;
+    farPlain.BarCodePicObj(&farOwn);
+    farHost.BarCodePicObj(&farSteps);
+    for (clsKWPNDBarcodeUPC11* upc : {&farPlain, static_cast<clsKWPNDBarcodeUPC11*>(&farHost)}) {
+        Surface& s = *upc->BarCodePicObj();
+        upc->BarCodeData(QStringLiteral("03600029145"));
+        s.ScaleWidth(float(s.pixelWidth()) / 2e6f);
+        s.ScaleHeight(float(s.ScaleHeight()));
+        EXPECT_EQ(errorOf([&] { upc->DrawBarcode(); }), ErrorNumber::Overflow);
+        s.ScaleMode(smTwip);
+        upc->Line4();
+    }
+    EXPECT_EQ(farOwn.retainedImage(), farSteps.retainedImage());
+}
+
 TEST(UPC, DecoderReadsThePixelScaleSymbol)
 {
     if (!haveDecoder())

@@ -204,18 +204,34 @@ TEST(LineRunsErrors, StopWhereTheLineCallsStop)
         } catch (const Error& e) {
             expected = e.number();
         }
+        std::size_t runsDrawn = 99;
         try {
-            batch->drawLines(runs);
+            batch->drawLines(runs, runsDrawn);
             ADD_FAILURE() << "no error for " << bad;
         } catch (const Error& e) {
             got = e.number();
         }
+        EXPECT_EQ(runsDrawn, 1u);
         EXPECT_EQ(got, int(ErrorNumber::Overflow));
         EXPECT_EQ(got, expected);
         EXPECT_EQ(batch->retainedImage(), one->retainedImage());
         EXPECT_EQ(pixelAt(*batch, 8, 20), kBlack);
         EXPECT_EQ(batch->CurrentX(), one->CurrentX());
     }
+    // A colour that names no system colour stops the run of that colour.
+    const std::vector<LineRun> runs = {{5, 5, 5, 40, kBlack, LineMode::Line, 4, 1},
+                                       {9, 5, 9, 40, Colour(0x80000100), LineMode::Line, 2, 1},
+                                       {11, 5, 11, 40, Colour(0x80000100)}};
+    auto one = pixelSurface(60, 60);
+    auto batch = pixelSurface(60, 60);
+    EXPECT_EQ(errorOf([&] { drawOneByOne(*one, runs); }), int(ErrorNumber::InvalidPropertyValue));
+    std::size_t runsDrawn = 99;
+    EXPECT_EQ(errorOf([&] { batch->drawLines(runs, runsDrawn); }), int(ErrorNumber::InvalidPropertyValue));
+    EXPECT_EQ(runsDrawn, 1u);
+    EXPECT_EQ(batch->retainedImage(), one->retainedImage());
+    std::size_t all = 0;
+    batch->drawLines({runs.data(), 1}, all);
+    EXPECT_EQ(all, 1u);
 }
 
 }  // namespace
