@@ -165,7 +165,7 @@ void GenerationDriver::readFieldKeys()
             const QString& text = keys_.value(keySlots[i]);
             // A report names the line of the layout that failed.
             if (!text.isEmpty())
-                withContext(QLatin1String(keys[i].name) + QLatin1Char('=') + elided(text),
+                withContext([&]() -> QString { return QLatin1String(keys[i].name) + QLatin1Char('=') + elided(text); },
                             [&] { keys[i].store(record_, text); });
         });
     }
