@@ -99,11 +99,12 @@ std::optional<Error> failureOf(Step&& step)
     }
 }
 
-template <typename Step>
-void withContext(const QString& context, Step&& step)
+// `context()` gives the name; it is made only when the step fails.
+template <typename Context, typename Step>
+void withContext(Context&& context, Step&& step)
 {
     if (std::optional<Error> failure = failureOf(std::forward<Step>(step)))
-        throw failure->within(context);
+        throw failure->within(std::forward<Context>(context)());
 }
 
 template <typename Step>

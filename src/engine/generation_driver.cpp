@@ -22,17 +22,6 @@ QString elided(const QString& value)
     constexpr qsizetype kMostShown = 40;
     return value.size() <= kMostShown ? value : value.left(kMostShown) + QChar(0x2026);
 }
-
-// The INI name of a key the walk reads from every field, prepared once: a
-// page of 255 fields reads thousands of keys.
-const IniName& iniKey(const char* name)
-{
-    static QHash<const char*, IniName> names;
-    auto found = names.find(name);
-    if (found == names.end())
-        found = names.insert(name, IniName(QLatin1String(name)));
-    return *found;
-}
 }  // namespace
 
 GenerationDriver::GenerationDriver(GenerationHost& host) : host_(host) {}
@@ -125,18 +114,18 @@ void GenerationDriver::PreviewGenerate()
 void GenerationDriver::generateSection(const QString& name, int index)
 {
     IniFileHandler& ini = host_.readingHandler();
-    auto readKey = [&](const char* key) {
-        setIniKey(ini, iniKey(key));
-        return ini.Value();
-    };
+    // The handler is left naming the last key the field read, as if it had
+    // read them one by one.
+    auto nameLastKey = [&](int slot) { step([&] { setIniKey(ini, keys_.name(slot)); }); };
 
     step([&] { record_.sectionName = name; });
     step([&] { ini.section(name.trimmed()); });
-    step([&] { record_.Enabled = toInteger(readKey("Enabled")); });
+    keys_.read(ini);
+    step([&] { record_.Enabled = toInteger(keys_.value(keys_.enabledSlot())); });
     if (record_.Enabled == 1) {
         step([&] { record_.data = ReadDataValue(record_.sectionName, QStringLiteral("Data")); });
         step([&] {
-            const QString type = readKey("Type");
+            const QString& type = keys_.value(keys_.typeSlot());
             if (!type.isEmpty())
                 record_.Type = type.trimmed();
         });
@@ -144,6 +133,7 @@ void GenerationDriver::generateSection(const QString& name, int index)
         if (kind)
             readKindKeys(kind->keys);
         readFieldKeys();
+        nameLastKey(keys_.fieldSlots().back());
         if (record_.XLeft != 0 || record_.YTop != 0)
             drawField(kind && kind->render ? kind->render : drawPlainText);
         if (host_.guidesOn())
@@ -153,27 +143,30 @@ void GenerationDriver::generateSection(const QString& name, int index)
                 host_.DrawAdjusters(record_.Type, record_.XLeft, record_.YTop, record_.sectionName, index,
                                     record_.Description);
             });
+    } else {
+        nameLastKey(keys_.enabledSlot());
     }
     ClearAllVar(record_);
 }
 
 void GenerationDriver::readKindKeys(std::span<const FieldKindKey> keys)
 {
-    for (const FieldKindKey& key : keys)
-        step([&] { key.store(record_, ReadLayoutValue(record_.sectionName, QLatin1String(key.name))); });
+    const std::span<const int> keySlots = keys_.kindSlots(keys);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        step([&] { keys[i].store(record_, keys_.value(keySlots[i])); });
 }
 
 void GenerationDriver::readFieldKeys()
 {
-    IniFileHandler& ini = host_.readingHandler();
-    for (const FieldKey& key : fieldKeys()) {
+    const std::span<const FieldKey> keys = fieldKeys();
+    const std::span<const int> keySlots = keys_.fieldSlots();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
         step([&] {
-            setIniKey(ini, iniKey(key.name));
-            const QString text = ini.Value();
+            const QString& text = keys_.value(keySlots[i]);
             // A report names the line of the layout that failed.
             if (!text.isEmpty())
-                withContext(QLatin1String(key.name) + QLatin1Char('=') + elided(text),
-                            [&] { key.store(record_, text); });
+                withContext([&]() -> QString { return QLatin1String(keys[i].name) + QLatin1Char('=') + elided(text); },
+                            [&] { keys[i].store(record_, text); });
         });
     }
 }

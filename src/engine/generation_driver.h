@@ -3,6 +3,7 @@
 // page canvas, in file order, then runs the after-generation actions. Each
 // step that fails is reported and the walk goes on with the next step.
 
+#include "field_key_reader.h"
 #include "field_kinds.h"
 #include "field_record.h"
 #include "kwpnd/font_rotate.h"
@@ -49,6 +50,7 @@ private:
 
     GenerationHost& host_;
     FieldRecord record_;
+    FieldKeyReader keys_;  // the keys of the section being generated
     std::unique_ptr<clsKWPNDFontRotateA> fontRotate_;
     int failedDataWrites_ = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace kwpnd {
 
 namespace {
@@ -36,6 +38,68 @@ std::uint64_t nextSerial()
 IniName::IniName(const QString& name)
     : text_(name), trimmed_(name.trimmed()), folded_(trimmed_.toCaseFolded()), hash_(foldedHash(trimmed_))
 {
+}
+
+int IniKeyTable::add(const IniName& name)
+{
+    if (const int slot = find(name.hash(), name.trimmed()); slot >= 0)
+        return slot;
+    names_.push_back(name);
+    if (buckets_.size() < names_.size() * 2)
+        rehash();
+    else {
+        std::size_t bucket = name.hash() & (buckets_.size() - 1);
+        while (buckets_[bucket] != 0)
+            bucket = (bucket + 1) & (buckets_.size() - 1);
+        buckets_[bucket] = static_cast<std::int32_t>(names_.size());
+    }
+    return size() - 1;
+}
+
+void IniKeyTable::rehash()
+{
+    std::size_t size = 16;
+    while (size < names_.size() * 2)
+        size *= 2;
+    buckets_.assign(size, 0);
+    for (std::size_t slot = 0; slot < names_.size(); ++slot) {
+        std::size_t bucket = names_[slot].hash() & (size - 1);
+        while (buckets_[bucket] != 0)
+            bucket = (bucket + 1) & (size - 1);
+        buckets_[bucket] = static_cast<std::int32_t>(slot + 1);
+    }
+}
+
+int IniKeyTable::find(std::uint32_t hash, QStringView trimmedName) const
+{
+    if (buckets_.empty())
+        return -1;
+    const std::size_t mask = buckets_.size() - 1;
+    for (std::size_t bucket = hash & mask; buckets_[bucket] != 0; bucket = (bucket + 1) & mask) {
+        const int slot = buckets_[bucket] - 1;
+        const IniName& name = names_[slot];
+        if (name.hash() == hash && sameName(name.trimmed(), trimmedName))
+            return slot;
+    }
+    return -1;
+}
+
+const QString& IniKeyValues::operator[](int slot) const
+{
+    static const QString none;
+    return slot >= 0 && slot < static_cast<int>(readIn_.size()) && has(slot) ? values_[slot] : none;
+}
+
+void IniKeyValues::begin(int size)
+{
+    if (static_cast<int>(readIn_.size()) < size) {
+        values_.resize(size);
+        readIn_.resize(size, 0);
+    }
+    if (++read_ == 0) {  // the count went round: no stale mark may match
+        std::fill(readIn_.begin(), readIn_.end(), 0);
+        read_ = 1;
+    }
 }
 
 IniDocument::IniDocument() : serial_(nextSerial()) {}
@@ -149,19 +213,41 @@ const IniDocument::Key* IniDocument::findKey(const Section* section, const IniNa
     return nullptr;
 }
 
+const QString& IniDocument::valueAt(std::size_t index) const
+{
+    if (values_.empty())
+        values_.resize(keys_.size());
+    QString& value = values_[index];
+    const Key& k = keys_[index];
+    if (value.isNull() && k.valueLength > 0)
+        value = text_.mid(k.valueStart, k.valueLength);
+    return value;
+}
+
 QString IniDocument::value(int section, const IniName& key) const
 {
     if (section < 0 || section >= static_cast<int>(sections_.size()))
         return {};
     const Key* k = findKey(&sections_[section], key);
-    if (!k)
-        return {};
-    if (values_.empty())
-        values_.resize(keys_.size());
-    QString& value = values_[k - keys_.data()];
-    if (value.isNull() && k->valueLength > 0)
-        value = text_.mid(k->valueStart, k->valueLength);
-    return value;
+    return k ? valueAt(static_cast<std::size_t>(k - keys_.data())) : QString();
+}
+
+void IniDocument::readKeys(int section, const IniKeyTable& table, IniKeyValues& values) const
+{
+    values.begin(table.size());
+    if (section < 0 || section >= static_cast<int>(sections_.size()))
+        return;
+    const Section& s = sections_[section];
+    int unread = table.size();
+    for (std::int32_t i = s.firstKey; i < s.endKey && unread > 0; ++i) {
+        const Key& k = keys_[i];
+        const int slot = table.find(k.nameHash, keyName(k));
+        // The first line of a name is the one that counts.
+        if (slot >= 0 && !values.has(slot)) {
+            values.set(slot, valueAt(static_cast<std::size_t>(i)));
+            --unread;
+        }
+    }
 }
 
 QString IniDocument::value(const IniName& section, const IniName& key) const

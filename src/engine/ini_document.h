@@ -47,6 +47,48 @@ private:
     std::uint32_t hash_ = 0;
 };
 
+// Key names read together from one section (IniDocument::readKeys). Each
+// distinct name, ignoring case and surrounding blanks, has one slot.
+class IniKeyTable {
+public:
+    // The slot of `name`: a new one unless the table already holds the name.
+    int add(const IniName& name);
+    int size() const { return static_cast<int>(names_.size()); }
+    const IniName& name(int slot) const { return names_[slot]; }
+    // The slot of a trimmed name whose folded hash is `hash`, -1 for none.
+    int find(std::uint32_t hash, QStringView trimmedName) const;
+
+private:
+    void rehash();
+
+    std::vector<IniName> names_;
+    // Open addressing by hash: slot + 1, 0 for a free bucket. A power of
+    // two, at most half full.
+    std::vector<std::int32_t> buckets_;
+};
+
+// The values one IniDocument::readKeys found, by slot of its table. Kept
+// from read to read, so that a read allocates nothing once it has run.
+class IniKeyValues {
+public:
+    // The value in `slot`, "" for a key the section does not hold.
+    const QString& operator[](int slot) const;
+
+private:
+    friend class IniDocument;
+    void begin(int size);  // forgets the last read
+    bool has(int slot) const { return readIn_[slot] == read_; }
+    void set(int slot, const QString& value)
+    {
+        values_[slot] = value;
+        readIn_[slot] = read_;
+    }
+
+    std::vector<QString> values_;
+    std::vector<std::uint32_t> readIn_;  // the read that set each value
+    std::uint32_t read_ = 0;
+};
+
 class IniDocument {
 public:
     IniDocument();  // an empty (or missing) file
@@ -69,6 +111,9 @@ public:
     QString value(int section, const IniName& key) const;
     QString value(const IniName& section, const IniName& key) const;
     bool hasKey(const IniName& section, const IniName& key) const;
+    // Every key of `table` from `section` in one pass over its keys: each
+    // slot gets what value(section, name) gives.
+    void readKeys(int section, const IniKeyTable& table, IniKeyValues& values) const;
 
     // Distinct names in order of first appearance.
     const QStringList& sectionNames() const { return sectionNames_; }
@@ -102,6 +147,8 @@ private:
     const Section* findSection(const IniName& section) const;
     const Key* findKey(const Section* section, const IniName& key) const;
     QStringView keyName(const Key& key) const;
+    // The value of keys_[index], made a string at its first read.
+    const QString& valueAt(std::size_t index) const;
 
     QString text_;
     IniEncoding encoding_ = IniEncoding::Utf8;

@@ -51,12 +51,15 @@ void checkWrite(const QString& section, const QString& key, const QString& value
 class KWPND10_NO_EXPORT IniFileHandler::Private {
 public:
     static Private& of(IniFileHandler& handler) { return *handler.d; }
+    static const Private& of(const IniFileHandler& handler) { return *handler.d; }
 
     void setPath(const QString& fullPath);
     void setSection(const QString& name);
     void setKey(const QString& name);
     void setKey(const IniName& name);
     QString value() const;
+    std::uint64_t readKeys(const IniKeyTable& table, IniKeyValues& values) const;
+    std::uint64_t loadedSerial() const { return file_ ? file_->loadedDocument().serial() : 0; }
     void setValue(const QString& text);
     void enumerateAllSections(QStringList& names, std::int32_t& count) const;
     void enumerateCurrentSection(QStringList& names, std::int32_t& count) const;
@@ -128,6 +131,16 @@ void IniFileHandler::EnumerateCurrentSection(QStringList& names, std::int32_t& c
 }
 
 void setIniKey(IniFileHandler& handler, const IniName& name) { IniFileHandler::Private::of(handler).setKey(name); }
+
+std::uint64_t readIniKeys(const IniFileHandler& handler, const IniKeyTable& table, IniKeyValues& values)
+{
+    return IniFileHandler::Private::of(handler).readKeys(table, values);
+}
+
+std::uint64_t loadedIniSerial(const IniFileHandler& handler)
+{
+    return IniFileHandler::Private::of(handler).loadedSerial();
+}
 
 void IniFileHandler::Private::setPath(const QString& fullPath)
 {
@@ -252,6 +265,24 @@ QString IniFileHandler::Private::value() const
         return {};
     const IniDocument& document = f->document();
     return document.value(sectionIndex(document), currentKey());
+}
+
+std::uint64_t IniFileHandler::Private::readKeys(const IniKeyTable& table, IniKeyValues& values) const
+{
+    static const IniDocument none;
+    IniFile* f = file();
+    if (!f) {
+        none.readKeys(-1, table, values);
+        return 0;
+    }
+    try {
+        const IniDocument& document = f->document();
+        document.readKeys(sectionIndex(document), table, values);
+        return document.serial();
+    } catch (...) {
+        none.readKeys(-1, table, values);  // no value of an earlier read stays
+        throw;
+    }
 }
 
 void IniFileHandler::Private::setValue(const QString& text)

@@ -4,6 +4,7 @@
 #include "field_kinds.h"
 #include "conversions.h"
 #include "field_context.h"
+#include "field_keys.h"
 #include "support/test_support.h"
 #include "test_host.h"
 
@@ -86,6 +87,63 @@ TEST(FieldKinds, RegisteringATypeAgainReplacesItsKind)
     walk.run("[T]\nEnabled=1\nType=Twice\nXLeft=100\nYTop=100\n");
     EXPECT_EQ(walk.host.calls, (QStringList{QStringLiteral("ClearAdjusters"), QStringLiteral("Other")}));
     EXPECT_TRUE(inkBounds(walk.host.canvas().retainedImage()).isNull());
+}
+
+// Moves its own field on the layout, through a handler of its own, as its
+// key is read.
+QString moverLayout;
+const FieldKindKey kMoverKeys[] = {
+    {"MoveTo",
+     [](FieldRecord& r, const QString& t) {
+         IniFileHandler writer;
+         writer.Path(moverLayout);
+         writer.section(r.sectionName);
+         writer.Key(QStringLiteral("XLeft"));
+         writer.Value(t);
+     }},
+};
+
+void logPosition(FieldContext& ctx)
+{
+    dynamic_cast<TestHost&>(ctx.host).calls << QStringLiteral("At %1").arg(ctx.record.XLeft);
+}
+
+TEST(FieldKinds, AWriteWhileAFieldIsReadIsSeenByItsLaterKeys)
+{
+    registerFieldKind(FieldKind{QStringLiteral("Mover"), kMoverKeys, logPosition});
+    Walk walk;
+    moverLayout = walk.dir.filePath(QStringLiteral("layout.ini"));
+    walk.run("[M]\nEnabled=1\nType=Mover\nMoveTo=700\nXLeft=100\nYTop=100\n");
+    EXPECT_EQ(walk.host.calls, (QStringList{QStringLiteral("ClearAdjusters"), QStringLiteral("At 700")}));
+    EXPECT_TRUE(walk.host.shown().isEmpty()) << walk.host.shown().join('\n').toStdString();
+}
+
+class HostWithoutActions : public TestHost {
+public:
+    bool afterGenerateActionsOn() const override { return false; }
+};
+
+void logReadingHandler(FieldContext& ctx)
+{
+    IniFileHandler& ini = ctx.host.readingHandler();
+    dynamic_cast<TestHost&>(ctx.host).calls << ini.section() + u' ' + ini.Key();
+}
+
+// What the reading handler names after a field: its section and the last
+// key the field read, as when the keys were read one by one.
+TEST(FieldKinds, TheReadingHandlerNamesTheLastKeyAFieldRead)
+{
+    registerFieldKind(FieldKind{QStringLiteral("Probe"), kStampKeys, logReadingHandler});
+    QTemporaryDir dir;
+    HostWithoutActions host;
+    host.layout = writeFile(dir, QStringLiteral("layout.ini"),
+                            "[P]\nEnabled=1\nType=Probe\nXLeft=100\nYTop=100\nSize=1\n[Off]\nEnabled=0\nType=Probe\n");
+    host.data = writeFile(dir, QStringLiteral("data.ini"), "");
+    host.driver.PreviewGenerate();
+    EXPECT_EQ(host.calls, (QStringList{QStringLiteral("ClearAdjusters"),
+                                       QStringLiteral("P ") + QLatin1String(fieldKeys().back().name)}));
+    EXPECT_EQ(host.readingHandler().section(), QStringLiteral("Off"));
+    EXPECT_EQ(host.readingHandler().Key(), QStringLiteral("Enabled"));
 }
 
 }  // namespace

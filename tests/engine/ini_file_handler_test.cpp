@@ -174,6 +174,135 @@ TEST_F(IniFileHandlerTest, ReadsValuesByTheReadingRules)
         EXPECT_EQ(read(path, c.section, c.key), QString::fromUtf8(c.expected)) << "[" << c.section << "] " << c.key;
 }
 
+// A section of `count` keys K0, K1 ... with the keys the one-pass table
+// names among them: early, late and repeated.
+QByteArray crowdedSection(int count)
+{
+    QByteArray text = "[Crowd]\n";
+    for (int i = 0; i < count; ++i) {
+        text += "K" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+        if (i == 3)
+            text += "XLeft=early\n";
+        if (i == count - 2)
+            text += "YTop=late\nxleft=repeat\n";
+    }
+    return text;
+}
+
+// The one-pass read of a section gives, slot by slot, what Value() gives with
+// each key named in turn, and leaves the handler naming what it named.
+TEST_F(IniFileHandlerTest, OnePassReadGivesWhatValueGivesKeyByKey)
+{
+    // Names as callers prepare them: repeats in other spellings share a slot.
+    const QStringList names{QStringLiteral("Enabled"), QStringLiteral("Type"),   QStringLiteral("XLeft"),
+                            QStringLiteral("YTop"),    QStringLiteral("xleft"),  QStringLiteral(" Data "),
+                            QStringLiteral("Empty"),   QStringLiteral("Word"),   QStringLiteral("Second"),
+                            QStringLiteral("Hidden"),  QStringLiteral("Orphan"), QStringLiteral("K0"),
+                            QStringLiteral("k2999"),   QStringLiteral("ÄRGER"),  QStringLiteral("Missing")};
+    IniKeyTable table;
+    std::vector<int> slotOf;
+    for (const QString& name : names)
+        slotOf.push_back(table.add(IniName(name)));
+    EXPECT_EQ(slotOf[4], slotOf[2]) << "XLeft and xleft share one slot";
+
+    struct Case {
+        const char* what;
+        QByteArray text;
+        const char* section;
+        int sample;  // a name of the table, and what it reads
+        const char* sampleValue;
+    } const cases[] = {
+        {"blanks, case, repeated key and section, comments", kMixedFile, "heading", 4, "2.5"},
+        {"section named with blanks", kMixedFile, " Logo ", 1, "Logo"},
+        {"repeated key: the first line counts", "[F]\nXLeft=1\nxleft=2\nXLEFT = 3\nType=t\n", "F", 2, "1"},
+        {"repeated section: its keys are not seen", "[F]\nXLeft=1\n[G]\nYTop=9\n[f]\nYTop=2\nType=t\n", "f", 3, ""},
+        {"empty values and a name without '='", "[F]\nType=\nEmpty=   \nXLeft\nEnabled = 1\n", "F", 0, "1"},
+        {"only keys of another kind", "[F]\nWord=hello\nBarHeight=3\n", "F", 7, "hello"},
+        {"missing section", "[G]\nXLeft=1\n", "F", 2, ""},
+        {"non-ASCII names without regard to case", "[Ü]\närger = viel \n", "ü", 13, "viel"},
+        {"thousands of keys", crowdedSection(3000), "crowd", 12, "2999"},
+        {"thousands of keys, the first line counts", crowdedSection(3000), "crowd", 4, "early"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = writeFile(dir, QStringLiteral("one-pass.ini"), c.text);
+        IniFileHandler ini;
+        ini.Path(path);
+        ini.section(QString::fromUtf8(c.section));
+        ini.Key(QStringLiteral("Other"));
+
+        IniKeyValues values;
+        EXPECT_NE(readIniKeys(ini, table, values), 0u);
+        EXPECT_EQ(ini.Key(), QStringLiteral("Other"));
+        EXPECT_EQ(ini.section(), QString::fromUtf8(c.section));
+        EXPECT_EQ(values[slotOf[c.sample]], QString::fromUtf8(c.sampleValue));
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            ini.Key(names[i]);
+            EXPECT_EQ(values[slotOf[i]], ini.Value()) << names[i].toStdString();
+        }
+    }
+}
+
+TEST_F(IniFileHandlerTest, OnePassReadOfNoFileOrAnUnreadableFileHoldsNoValue)
+{
+    IniKeyTable table;
+    const int x = table.add(IniName(QStringLiteral("X")));
+    IniKeyValues values;
+    IniFileHandler ini;
+    ini.section(QStringLiteral("A"));
+    EXPECT_EQ(readIniKeys(ini, table, values), 0u);
+    EXPECT_EQ(values[x], QString());
+
+    // A value of an earlier read does not survive a failed one.
+    ini.Path(writeFile(dir, QStringLiteral("good.ini"), "[A]\nX=1\n"));
+    ini.section(QStringLiteral("A"));
+    readIniKeys(ini, table, values);
+    ASSERT_EQ(values[x], QStringLiteral("1"));
+    ini.Path(writeFile(dir, QStringLiteral("binary.ini"), QByteArray("[A]\nX=1\n\0\0\0", 11)));
+    ini.section(QStringLiteral("A"));
+    try {
+        readIniKeys(ini, table, values);
+        ADD_FAILURE() << "a file that is not text is read";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), 75);
+    }
+    EXPECT_EQ(values[x], QString());
+}
+
+TEST_F(IniFileHandlerTest, OnePassReadSeesTheDiskOncePerPassAndWritesAtOnce)
+{
+    const QString path = writeFile(dir, QStringLiteral("fresh.ini"), "[A]\nX=1\nY=1\n");
+    IniKeyTable table;
+    const int x = table.add(IniName(QStringLiteral("X")));
+    const int y = table.add(IniName(QStringLiteral("Y")));
+    IniKeyValues values;
+    IniFileHandler reader, writer;
+    reader.Path(path);
+    reader.section(QStringLiteral("A"));
+    {
+        const IniLookupPass pass;
+        const std::uint64_t first = readIniKeys(reader, table, values);
+        ASSERT_EQ(values[x], QStringLiteral("1"));
+        writeFile(dir, QStringLiteral("fresh.ini"), "[A]\nX=2\nY=2\n");
+        EXPECT_EQ(readIniKeys(reader, table, values), first);
+        EXPECT_EQ(values[x], QStringLiteral("1")) << "the pass keeps the file as it found it";
+
+        writer.Path(path);
+        writer.section(QStringLiteral("a"));
+        writer.Key(QStringLiteral("y"));
+        writer.Value(QStringLiteral("3"));
+        EXPECT_NE(loadedIniSerial(reader), first) << "a write replaces the document of every handler";
+        EXPECT_EQ(readIniKeys(reader, table, values), loadedIniSerial(reader));
+        EXPECT_EQ(values[x], QStringLiteral("2")) << "the write starts from the file on disk";
+        EXPECT_EQ(values[y], QStringLiteral("3"));
+    }
+    writeFile(dir, QStringLiteral("fresh.ini"), "[A]\nY=4\n");
+    const IniLookupPass next;
+    readIniKeys(reader, table, values);
+    EXPECT_EQ(values[x], QString());
+    EXPECT_EQ(values[y], QStringLiteral("4"));
+}
+
 TEST_F(IniFileHandlerTest, MissingFileReadsEmptyAndIsNotCreated)
 {
     const QString path = dir.filePath(QStringLiteral("absent.ini"));
