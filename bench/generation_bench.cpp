@@ -79,8 +79,8 @@ std::vector<PlacedText> placeFields(const QString& folder, QSize& pagePixels)
         const double ascent = QFontMetricsF(font, &probe).ascent();
         const QPointF topLeft(std::floor(number(section, "XLeft") * perUnitX + 0.5),
                               std::floor(number(section, "YTop") * perUnitY + 0.5));
-        placed.push_back({bench::fixtureValue(data, section, QStringLiteral("Data")), font,
-                          topLeft + QPointF(0, ascent)});
+        placed.push_back(
+            {bench::fixtureValue(data, section, QStringLiteral("Data")), font, topLeft + QPointF(0, ascent)});
     }
     return placed;
 }

@@ -112,15 +112,73 @@ void OpPainter::paint(const BoxOutlineOp& op)
 bool OpPainter::writesCellsDirectly() const { return raster_ && raster_->format() == QImage::Format_RGB32; }
 
 namespace {
-// Sets the cells of `area`, which lies within the image, to an opaque value.
-void setCells(QImage& image, const QRect& area, QRgb value)
-{
-    const qsizetype stride = image.bytesPerLine();
-    uchar* row = image.bits() + area.top() * stride;
-    for (int y = area.top(); y <= area.bottom(); ++y, row += stride) {
-        auto* line = reinterpret_cast<QRgb*>(row) + area.left();
-        std::fill(line, line + area.width(), value);
+// The rows of a raster of 32-bit pixels, written directly.
+struct RasterRows {
+    uchar* bits;
+    qsizetype stride;
+
+    explicit RasterRows(QImage& image) : bits(image.bits()), stride(image.bytesPerLine()) {}
+    QRgb* at(int x, int y) const { return reinterpret_cast<QRgb*>(bits + y * stride) + x; }
+
+    // Sets the cells of `area`, which lies within the raster, to a value.
+    void set(const QRect& area, QRgb value) const
+    {
+        if (area.isEmpty())
+            return;
+        QRgb* line = at(area.left(), area.top());
+        const int width = area.width();
+        const qsizetype step = stride / qsizetype(sizeof(QRgb));
+        for (int y = area.top(); y <= area.bottom(); ++y, line += step) {
+            if (width == 1)
+                *line = value;
+            else
+                std::fill(line, line + width, value);
+        }
     }
+
+    // Copies the cells of row `y` from `left` to `right` to the rows below
+    // it, down to `bottom`.
+    void copyDown(int y, int left, int right, int bottom) const
+    {
+        const uchar* source = reinterpret_cast<const uchar*>(at(left, y));
+        const std::size_t bytes = std::size_t(right - left + 1) * sizeof(QRgb);
+        uchar* line = reinterpret_cast<uchar*>(at(left, y + 1));
+        if (bytes > 256) {
+            for (int row = y + 1; row <= bottom; ++row, line += stride)
+                std::memcpy(line, source, bytes);
+            return;
+        }
+        // A short span: copies of a fixed size, which need no call.
+        const std::size_t whole = bytes & ~std::size_t(15);
+        for (int row = y + 1; row <= bottom; ++row, line += stride) {
+            std::size_t k = 0;
+            for (; k < whole; k += 16)
+                std::memcpy(line + k, source + k, 16);
+            switch (bytes - whole) {
+            case 12:
+                std::memcpy(line + k, source + k, 12);
+                break;
+            case 8:
+                std::memcpy(line + k, source + k, 8);
+                break;
+            case 4:
+                std::memcpy(line + k, source + k, 4);
+                break;
+            default:
+                break;
+            }
+        }
+    }
+};
+
+// The cells of `cells` within a raster of `size`.
+QRect within(const QRect& cells, const QSize& size)
+{
+    const int left = std::max(cells.left(), 0);
+    const int top = std::max(cells.top(), 0);
+    const int right = std::min(cells.right(), size.width() - 1);
+    const int bottom = std::min(cells.bottom(), size.height() - 1);
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 }  // namespace
 
@@ -138,8 +196,8 @@ void OpPainter::paint(const FillOp& op)
             painter_.fillRect(op.cells, op.colour);
             return;
         }
-        if (const QRect area = cells & raster_->rect(); !area.isEmpty())
-            setCells(*raster_, area, op.colour.rgba());
+        if (const QRect area = within(cells, raster_->size()); !area.isEmpty())
+            RasterRows(*raster_).set(area, op.colour.rgba());
         return;
     }
     painter_.fillRect(op.cells, op.colour);
@@ -161,9 +219,10 @@ void OpPainter::paintFills(std::span<const FillRunOp::Fill> fills)
             painter_.fillRect(QRectF(f.cells), QColor::fromRgba(f.colour));
         return;
     }
-    const QRect image = raster_->rect();
+    const QSize size = raster_->size();
+    const RasterRows rows(*raster_);
     for (std::size_t i = 0; i < fills.size();) {
-        const QRect first = fills[i].cells & image;
+        const QRect first = within(fills[i].cells, size);
         if (first.isEmpty()) {
             ++i;
             continue;
@@ -172,7 +231,7 @@ void OpPainter::paintFills(std::span<const FillRunOp::Fill> fills)
         int right = first.right();
         std::size_t end = i + 1;
         for (; end < fills.size(); ++end) {
-            const QRect c = fills[end].cells & image;
+            const QRect c = within(fills[end].cells, size);
             if (c.isEmpty() || c.top() != first.top() || c.bottom() != first.bottom() || c.left() > right + 1 ||
                 c.right() < left - 1)
                 break;
@@ -181,19 +240,14 @@ void OpPainter::paintFills(std::span<const FillRunOp::Fill> fills)
         }
         if (end - i == 1 || first.height() == 1) {
             for (; i < end; ++i)
-                setCells(*raster_, fills[i].cells & image, fills[i].colour);
+                rows.set(within(fills[i].cells, size), fills[i].colour);
             continue;
         }
         for (; i < end; ++i) {
-            const QRect c = fills[i].cells & image;
-            setCells(*raster_, QRect(c.left(), c.top(), c.width(), 1), fills[i].colour);
+            const QRect c = within(fills[i].cells, size);
+            rows.set(QRect(c.left(), c.top(), c.width(), 1), fills[i].colour);
         }
-        const qsizetype stride = raster_->bytesPerLine();
-        uchar* const source = raster_->bits() + first.top() * stride + left * qsizetype(sizeof(QRgb));
-        const std::size_t bytes = std::size_t(right - left + 1) * sizeof(QRgb);
-        uchar* row = source + stride;
-        for (int y = first.top() + 1; y <= first.bottom(); ++y, row += stride)
-            std::memcpy(row, source, bytes);
+        rows.copyDown(first.top(), left, right, first.bottom());
     }
 }
 
@@ -328,9 +382,13 @@ void OpPainter::paint(const PictureOp& op)
 
 void OpList::push_back(DrawOp op)
 {
-    if (chunks_.empty() || chunks_.back().size() == kChunk) {
+    if (chunks_.empty() || chunks_.back().size() == chunks_.back().capacity()) {
+        // Small at first: most surfaces record a few operations between
+        // erasures.
+        const std::size_t next =
+            chunks_.empty() ? kFirstChunk : std::clamp(2 * chunks_.back().capacity(), kFirstChunk, kChunk);
         chunks_.emplace_back();
-        chunks_.back().reserve(kChunk);
+        chunks_.back().reserve(next);
     }
     chunks_.back().push_back(std::move(op));
     ++size_;

@@ -133,6 +133,7 @@ public:
     }
 
 private:
+    static constexpr std::size_t kFirstChunk = 8;
     static constexpr std::size_t kChunk = 256;
     std::vector<std::vector<DrawOp>> chunks_;
     std::size_t size_ = 0;

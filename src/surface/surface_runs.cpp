@@ -67,7 +67,7 @@ double snapNear(double v)
 {
     const double shifted = v + 0.5;
     const double whole = double(static_cast<long long>(shifted));
-    return whole > shifted ? whole - 1 : whole;
+    return whole - double(whole > shifted);  // without a branch
 }
 
 // Whole numbers that single precision holds exactly, sums included.
@@ -106,20 +106,17 @@ std::optional<Cells> runCells(const PixelScale& scale, const LineRun& run)
     }
     if (run.count > 1 && !stepsByAPixelAtMost(scale, run, xs))
         return std::nullopt;
-    double px[] = {scale.x(xs[0]), scale.x(xs[1]), scale.x(xs[2]), scale.x(xs[3])};
-    double py[] = {scale.y(run.y1), scale.y(run.y2)};
-    for (double& v : px) {
-        if (!isNearPixel(v))
-            return std::nullopt;
-        v = snapNear(v);
-    }
-    for (double& v : py) {
-        if (!isNearPixel(v))
-            return std::nullopt;
-        v = snapNear(v);
-    }
-    return Cells{int(std::min({px[0], px[1], px[2], px[3]})), int(std::min(py[0], py[1])),
-                 int(std::max({px[0], px[1], px[2], px[3]})), int(std::max(py[0], py[1]))};
+    const double px[] = {scale.x(xs[0]), scale.x(xs[1]), scale.x(xs[2]), scale.x(xs[3])};
+    const double py[] = {scale.y(run.y1), scale.y(run.y2)};
+    // The extremes, then their pixels: snapping keeps the order.
+    const double left = std::min({px[0], px[1], px[2], px[3]});
+    const double right = std::max({px[0], px[1], px[2], px[3]});
+    const double top = std::min(py[0], py[1]);
+    const double bottom = std::max(py[0], py[1]);
+    if (!(isNearPixel(px[0]) && isNearPixel(px[1]) && isNearPixel(px[2]) && isNearPixel(px[3]) && isNearPixel(py[0]) &&
+          isNearPixel(py[1])))
+        return std::nullopt;
+    return Cells{int(snapNear(left)), int(snapNear(top)), int(snapNear(right)), int(snapNear(bottom))};
 }
 
 // Whole-pixel drawing bounds as the edges of cells: left and top of the

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace kwpnd {
 
@@ -84,8 +85,9 @@ void Surface::Print(const QString& text)
 void Surface::Print(std::int16_t number)
 {
     // A number is printed with room for its sign and one blank after it.
-    const QString sign = number < 0 ? QString() : QStringLiteral(" ");
-    Print(sign + QString::number(number) + QLatin1Char(' '));
+    char text[8];
+    const int length = std::snprintf(text, sizeof text, number < 0 ? "%d " : " %d ", int(number));
+    Print(QString::fromLatin1(text, length));
 }
 
 float Surface::TextWidth(const QString& text) const
