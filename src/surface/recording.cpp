@@ -429,11 +429,19 @@ void Recording::addFills(std::span<const FillRunOp::Fill> fills)
     ops_.push_back(FillRunOp{{fills.begin(), fills.end()}});
 }
 
-bool Recording::setBackColour(QImage& raster) const
+bool Recording::setBackColour(QImage& raster, QSize kept) const
 {
     if (!background_.isEmpty() || back_.alpha() != 255 || raster.format() != QImage::Format_RGB32)
         return false;
-    raster.fill(back_);
+    kept = kept.boundedTo(raster.size());
+    if (kept.isEmpty()) {
+        raster.fill(back_);
+        return true;
+    }
+    const RasterRows rows(raster);
+    const QRgb value = back_.rgba();
+    rows.set(QRect(kept.width(), 0, raster.width() - kept.width(), kept.height()), value);
+    rows.set(QRect(0, kept.height(), raster.width(), raster.height() - kept.height()), value);
     return true;
 }
 

@@ -238,11 +238,11 @@ public:
 
     // Back colour and background picture within `area` (inner pixels).
     void paintBackground(QPainter& painter, const QRect& area) const;
-    // Sets every pixel of a raster of 32-bit pixels to the back colour when
+    // Sets the pixels of a raster of 32-bit pixels to the back colour when
     // that is the whole background (opaque, no picture): what painting the
-    // background gives, without a painter. False, and nothing done,
-    // otherwise.
-    bool setBackColour(QImage& raster) const;
+    // background gives, without a painter. Pixels of the `kept` area at the
+    // top-left corner are left alone. False, and nothing done, otherwise.
+    bool setBackColour(QImage& raster, QSize kept = {}) const;
     // The operations alone, in order, on a painter in inner pixels.
     void paintOps(QPainter& painter, OpPainter& ops) const;
 

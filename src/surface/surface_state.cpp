@@ -238,8 +238,9 @@ void Surface::State::resize(double newWidthTwips, double newHeightTwips)
     const QRect keep(QPoint(0, 0), before.boundedTo(after));
     recordingToChange().resize(after, keep);
     if (!next.isNull()) {
-        if (recording->setBackColour(next)) {
-            copyPixels(image, keep, next);
+        const QRect copied = keep & QRect(QPoint(0, 0), image.size());
+        if (recording->setBackColour(next, copied.size())) {
+            copyPixels(image, copied, next);
         } else {
             QPainter p(&next);
             recording->paintBackground(p, next.rect());

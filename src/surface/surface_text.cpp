@@ -95,12 +95,12 @@ float Surface::TextWidth(const QString& text) const
     const double perUnit = d->pixelsPerUnitX();
     if (perUnit == 0)
         return 0;
-    const QFontMetricsF& metrics = d->currentSurfaceFont().metrics;
+    const SurfaceFont& font = d->currentSurfaceFont();
     if (!hasLineBreak(text))
-        return float(metrics.horizontalAdvance(text) / perUnit);
+        return float(font.widthOf(text) / perUnit);
     double widest = 0;
     for (const QString& line : splitLines(text))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, font.widthOf(line));
     return float(widest / perUnit);
 }
 

@@ -122,6 +122,16 @@ LineGlyphs SurfaceFont::glyphsOfLine(const QString& line) const
     return *lines_.insert(line, std::move(entry));
 }
 
+qreal SurfaceFont::widthOf(const QString& line) const
+{
+    auto found = widths_.constFind(line);
+    if (found != widths_.cend())
+        return *found;
+    if (widths_.size() >= kKeptLines)
+        widths_.clear();
+    return *widths_.insert(line, metrics.horizontalAdvance(line));
+}
+
 bool SurfaceFont::drawsAsGlyphs(QChar c) const
 {
     if (style.underline || style.strikeOut)

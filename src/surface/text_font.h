@@ -81,10 +81,14 @@ struct SurfaceFont {
     // drawsAsGlyphs). Texts printed lately are kept: the digits under the
     // bars of a barcode are laid out once.
     LineGlyphs glyphsOfLine(const QString& line) const;
+    // metrics.horizontalAdvance(line); texts measured lately are kept (a
+    // symbol's caption is measured before it is printed).
+    qreal widthOf(const QString& line) const;
 
 private:
     mutable QHash<char16_t, CharGlyphs> chars_;
     mutable QHash<QString, LineGlyphs> lines_;
+    mutable QHash<QString, qreal> widths_;
 };
 
 // The surface fonts used lately, the least recently used one replaced by a

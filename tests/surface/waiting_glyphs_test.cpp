@@ -100,6 +100,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, WaitingGlyphs,
                                           s.Picture(Picture(red));
                                           printAt(s, 8, 8, QStringLiteral("on red"));
                                       }},
+                             // Grown and shrunk: what is kept stays, the rest is the back colour.
+                             Sequence{"GrowAndShrink",
+                                      [](Surface& s) {
+                                          s.BackColor(0x3366CC);
+                                          printAt(s, 120, 70, QStringLiteral("edge"));
+                                          bar(s, 150, 0, 89, 0x00FF00);
+                                          s.Width(s.Width() + 15 * 40);
+                                          s.Height(s.Height() + 15 * 20);
+                                          bar(s, 190, 100, 109);
+                                          s.Width(s.Width() - 15 * 20);
+                                          s.Height(s.Height() - 15 * 10);
+                                      }},
                              // A held raster made again from the recording.
                              Sequence{"HeldRaster",
                                       [](Surface& s) {
