@@ -237,10 +237,11 @@ public:
 
     /// @name Setting a surface up
     /// Between holdRaster() and releaseRaster(), erasing, resizing an erased
-    /// surface and changing its background picture paint nothing: the raster
-    /// is made and painted once, at its final size, when it is first drawn
-    /// on or read, at the latest by releaseRaster() (error 7 there when it
-    /// cannot be allocated). What the surface shows is the same.
+    /// surface and changing its background picture paint nothing, and
+    /// drawing after them is only recorded: the raster is made and painted
+    /// once, at its final size, when it is first read, at the latest by
+    /// releaseRaster() (error 7 there when it cannot be allocated). What the
+    /// surface shows is the same.
     /// @{
     void holdRaster();     ///< Begins setting up.
     void releaseRaster();  ///< Ends setting up; the raster is what it would be without the hold.

@@ -165,10 +165,14 @@ void Surface::State::drawRasterOp(const QRect& target, const kwpnd::Picture& pic
 
 void Surface::State::drawFills(std::span<const FillRunOp::Fill> fills)
 {
-    OpPainter* ops = canvas();
-    if (!ops || fills.empty())
+    if (fills.empty())
         return;
-    ops->paintFills(fills);
+    if (!paintsLater()) {
+        OpPainter* ops = canvas();
+        if (!ops)
+            return;
+        ops->paintFills(fills);
+    }
     recordingToChange().addFills(fills);
     markChanged();
 }

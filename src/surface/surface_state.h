@@ -108,8 +108,8 @@ struct KWPND10_NO_EXPORT Surface::State {
 
     // While the raster is held, erasing, resizing after an erase and a new
     // background picture only note that the raster is to be made again from
-    // the recording (stale); the first drawing or reading of the raster, or
-    // the release, makes it once.
+    // the recording (stale); drawing is then only recorded, and the first
+    // reading of the raster, or the release, makes it once.
     bool rasterHeld = false;
     bool rasterStale = false;
 
@@ -165,13 +165,18 @@ struct KWPND10_NO_EXPORT Surface::State {
     template <class Op>
     void draw(Op&& op)
     {
-        OpPainter* ops = canvas();
-        if (!ops)
-            return;
-        ops->paint(op);
+        if (!paintsLater()) {
+            OpPainter* ops = canvas();
+            if (!ops)
+                return;
+            ops->paint(op);
+        }
         recordingToChange().add(DrawOp(std::forward<Op>(op)));
         markChanged();
     }
+    // Whether drawing is only recorded for now: the raster is held and to
+    // be made again from the recording anyway.
+    bool paintsLater() const { return rasterHeld && rasterStale && !pixels.isEmpty(); }
     // Combines a picture into the raster; recorded as the resulting pixels.
     void drawRasterOp(const QRect& target, const kwpnd::Picture& picture, const QRect& source, std::uint8_t operation);
 

@@ -14,7 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
+#include <iterator>
 
 namespace kwpnd {
 
@@ -85,9 +86,16 @@ void Surface::Print(const QString& text)
 void Surface::Print(std::int16_t number)
 {
     // A number is printed with room for its sign and one blank after it.
-    char text[8];
-    const int length = std::snprintf(text, sizeof text, number < 0 ? "%d " : " %d ", int(number));
-    Print(QString::fromLatin1(text, length));
+    char16_t text[8];
+    char16_t* end = std::end(text);
+    *--end = u' ';
+    int magnitude = std::abs(int(number));
+    do {
+        *--end = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    *--end = number < 0 ? u'-' : u' ';
+    Print(QString(reinterpret_cast<const QChar*>(end), std::end(text) - end));
 }
 
 float Surface::TextWidth(const QString& text) const

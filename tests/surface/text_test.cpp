@@ -54,11 +54,18 @@ TEST(Print, IntegersGetABlankForTheSignAndOneAfter)
     EXPECT_NEAR(zero.left(), s->TextWidth(" "), 2.0);  // the digit sits one blank in
     EXPECT_NEAR(s->TextWidth(" 0 "), s->TextWidth(" ") * 2 + s->TextWidth("0"), 0.5);
 
-    auto t = textSurface();
-    t->Print(std::int16_t(-7));
-    auto u = textSurface();
-    u->Print("-7 ");
-    EXPECT_EQ(t->retainedImage(), u->retainedImage());
+    struct Case {
+        std::int16_t number;
+        const char* text;
+    };
+    for (Case c : {Case{-7, "-7 "}, Case{-32768, "-32768 "}, Case{32767, " 32767 "}, Case{40, " 40 "}}) {
+        auto t = textSurface();
+        t->Print(c.number);
+        auto u = textSurface();
+        u->Print(c.text);
+        EXPECT_EQ(t->retainedImage(), u->retainedImage()) << c.text;
+        EXPECT_FLOAT_EQ(t->CurrentY(), u->CurrentY());
+    }
 }
 
 TEST(Print, ForeColorAndNoBackgroundFill)
