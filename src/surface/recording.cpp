@@ -31,6 +31,14 @@ bool isOneToOne(const QPainter& painter, const QRectF& target, QSize size)
     return isWhole(origin.x()) && isWhole(origin.y());
 }
 
+namespace {
+// Whether two rectangles share some of their area.
+bool overlaps(const QRectF& a, const QRectF& b)
+{
+    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() && b.top() < a.bottom();
+}
+}  // namespace
+
 QRectF glyphReach(const QRectF& outlines, const QFont& font)
 {
     // Glyphs are put on whole pixels vertically (half a pixel either way at
@@ -284,13 +292,15 @@ void OpPainter::dropWaitingGlyphs()
 {
     waiting_.batches.clear();
     waiting_.cells.clear();
+    waiting_.reach = QRectF();
 }
 
 void OpPainter::paintWaitingGlyphsNear(const QRectF& cells)
 {
+    if (!overlaps(waiting_.reach, cells))
+        return;
     for (const QRectF& waiting : waiting_.cells)
-        if (waiting.left() < cells.right() && cells.left() < waiting.right() && waiting.top() < cells.bottom() &&
-            cells.top() < waiting.bottom()) {
+        if (overlaps(waiting, cells)) {
             paintWaitingGlyphs();
             return;
         }
@@ -316,6 +326,7 @@ void OpPainter::paint(const TextOp& op)
                 batch.positions.append(p + baseline);
         }
         waiting_.cells.push_back(glyphReach(op.glyphOutlines.translated(baseline), op.font));
+        waiting_.reach |= waiting_.cells.back();
         return;
     }
     paintWaitingGlyphs();

@@ -199,6 +199,7 @@ private:
         QColor colour;
         std::vector<GlyphBatch> batches;
         std::vector<QRectF> cells;  // where their painting may change pixels
+        QRectF reach;               // all of those
     };
     qreal strokeShift(const Stroke& stroke) const;
 
