@@ -200,12 +200,9 @@ void Surface::State::markChanged()
 void Surface::State::erase()
 {
     recording = std::make_shared<Recording>(pixelSize(), back, background);
-    if (rasterHeld) {
-        rasterStale = true;
-    } else if (OpPainter* ops = canvas()) {
-        ops->dropWaitingGlyphs();  // erased with the rest
-        paintBackground();
-    }
+    // Made again, at the next drawing or reading, from the new recording:
+    // erasing twice in a row costs one fill.
+    rasterStale = true;
     markChanged();
 }
 

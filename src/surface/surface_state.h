@@ -106,10 +106,11 @@ struct KWPND10_NO_EXPORT Surface::State {
     std::function<void()> listener;
     bool changed = false;
 
-    // While the raster is held, erasing, resizing after an erase and a new
-    // background picture only note that the raster is to be made again from
-    // the recording (stale); drawing is then only recorded, and the first
-    // reading of the raster, or the release, makes it once.
+    // Erasing only notes that the raster is to be made again from the
+    // recording (stale); while the raster is held, so do resizing after an
+    // erase and a new background picture, and drawing is only recorded. The
+    // first reading of the raster, drawing on a raster not held, or the
+    // release makes it once.
     bool rasterHeld = false;
     bool rasterStale = false;
 
