@@ -64,14 +64,14 @@ enum class LineMode {
 /// goes from (x1 + k·stepX, y1) to (x2 + k·stepX, y2), sums worked out in
 /// single precision.
 struct LineRun {
-    float x1 = 0;
-    float y1 = 0;
-    float x2 = 0;
-    float y2 = 0;
-    Colour colour = 0;
-    LineMode mode = LineMode::Line;
-    int count = 1;  ///< below 1: nothing
-    float stepX = 0;
+    float x1 = 0;                    ///< start of the first line, scale units
+    float y1 = 0;                    ///< start of every line, scale units
+    float x2 = 0;                    ///< end of the first line, scale units
+    float y2 = 0;                    ///< end of every line, scale units
+    Colour colour = 0;               ///< as Line's colour
+    LineMode mode = LineMode::Line;  ///< as Line's mode
+    int count = 1;                   ///< below 1: nothing
+    float stepX = 0;                 ///< how far each line lies right of the one before
 };
 
 /// The drawing canvas: a retained raster and its vectors, with the state of
