@@ -115,8 +115,9 @@ struct KeepOnlyOp {
 using DrawOp =
     std::variant<SegmentOp, BoxOutlineOp, FillOp, FillRunOp, ArcOp, TextOp, PlacedTextOp, PictureOp, KeepOnlyOp>;
 
-// The operations in order, kept in fixed-size chunks: thousands of Line calls
-// append without ever moving what is already recorded.
+// The operations in order, kept in chunks (small at first, then of a fixed
+// size): thousands of Line calls append without ever moving what is already
+// recorded.
 class OpList {
 public:
     void push_back(DrawOp op);
