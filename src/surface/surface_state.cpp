@@ -119,13 +119,16 @@ void Surface::State::endPainting()
 
 void Surface::State::settleRaster()
 {
+    const QSize size = pixelSize();
+    const bool remake = image.size() != size || image.isNull() != size.isEmpty();
     if (live) {
         live->dropWaitingGlyphs();  // painted again from the recording
-        live.reset();
-        painter.end();
+        if (remake) {
+            live.reset();
+            painter.end();
+        }  // else the painter stays open on the raster it paints again
     }
-    const QSize size = pixelSize();
-    if (image.size() != size || image.isNull() != size.isEmpty())
+    if (remake)
         image = makeRaster(size);  // may throw: the raster stays stale
     rasterStale = false;
     if (OpPainter* ops = canvas()) {
